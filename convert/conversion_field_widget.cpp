@@ -1,0 +1,22 @@
+#include "convert/conversion_field_widget.h"
+
+#include <QKeyEvent>
+
+namespace convert {
+
+ConversionField::ConversionField(QWidget* parent)
+    : QLineEdit(parent)
+{
+}
+
+void ConversionField::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        Q_EMIT convertRequested();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+} // namespace convert

@@ -1,0 +1,122 @@
+#include "convert/linear.h"
+
+#include <array>
+
+namespace convert {
+
+namespace {
+
+using namespace linear;
+
+constexpr DisplayFormat format = DisplayFormat::TwoDecimals;
+
+constexpr std::array<UnitField, FieldCount> fields = {{
+    {"EBxCM", "Centimeter", "LblCentimetre", "cm", "Label3", 0, 0, 0, format},
+    {"EBxM", "Meter", "LblMetre", "m", "Label5", 0, 0, 1, format},
+    {"EBxKM", "Kilometer", "LblKilometre", "km", "Label7", 0, 0, 2, format},
+    {"EBxIN", "Inch", "LblInch", "in.", "Label9", 0, 1, 0, format},
+    {"EBxFT", "Feet", "LblFeet", "ft.", "Label11", 0, 1, 1, format},
+    {"EBxYD", "Yard", "LblYard", "yd.", "Label2", 0, 1, 2, format},
+    {"EBxMI", "Mile", "LblMile", "mi.", "Label4", 0, 2, 0, format},
+    {"EBxNMI", "Nautical Mile", "LblNauticMile", nullptr, nullptr, 0, 2, 1, format},
+}};
+
+constexpr std::array<FieldGroup, 1> groups = {{{"Frame1", nullptr, 0, 0}}};
+
+constexpr std::array<const char*, 10> focusOrder
+    = {"EBxCM", "EBxM", "EBxKM", "EBxIN", "EBxFT", "EBxYD", "EBxMI", "EBxNMI", "Command1", "Command2"};
+
+// The yard's metric factors are quotients of whole numbers formed in single precision, which shows in
+// the last digits of large results (1 nautical mile gives 185,200.01 cm).
+constexpr double metresPerYard = 9144.0f / 10000.0f;
+constexpr double centimetresPerYard = 9144.0f / 100.0f;
+constexpr double kilometresPerYard = 9144.0 / 10000000.0;
+constexpr double metresPerNauticalMile = 1852.0;
+// From the yard side the nautical mile is taken as 6076 feet, so the two routes differ slightly.
+constexpr double feetPerNauticalMile = 6076.0;
+
+void writeMetricFromYard(FieldTexts& t, double yard)
+{
+    t.write(Centimetre, yard * centimetresPerYard);
+    t.write(Metre, yard * metresPerYard);
+    t.write(Kilometre, yard * kilometresPerYard);
+}
+
+} // namespace
+
+std::optional<QStringList> convertLinear(const QStringList& input, int source)
+{
+    FieldTexts t(input);
+    const double v = t.read(source);
+    switch (source) {
+    case Metre:
+    case Centimetre:
+    case Kilometre: {
+        if (source == Metre) {
+            t.write(Yard, v / metresPerYard);
+            t.write(Centimetre, v * 100);
+            t.write(Kilometre, v / 1000);
+        } else if (source == Centimetre) {
+            t.write(Yard, v / centimetresPerYard);
+            t.write(Metre, v / 100);
+            t.write(Kilometre, v / 100000);
+        } else {
+            t.write(Yard, v / kilometresPerYard);
+            t.write(Centimetre, v * 100000);
+            t.write(Metre, v * 1000);
+        }
+        const double yd = t.read(Yard);
+        t.write(Inch, yd * 36);
+        t.write(Foot, yd * 3);
+        t.write(Mile, yd / 1760);
+        t.write(NauticalMile, t.read(Metre) / metresPerNauticalMile);
+        break;
+    }
+    case Inch:
+    case Foot:
+    case Yard:
+    case Mile:
+    case NauticalMile: {
+        if (source == Inch)
+            t.write(Yard, v / 36);
+        else if (source == Foot)
+            t.write(Yard, v / 3);
+        else if (source == Mile)
+            t.write(Yard, v * 1760);
+        else if (source == NauticalMile)
+            t.write(Yard, v * metresPerNauticalMile / metresPerYard);
+        const double yd = t.read(Yard);
+        writeMetricFromYard(t, yd);
+        if (source != Inch)
+            t.write(Inch, yd * 36);
+        if (source != Foot)
+            t.write(Foot, yd * 3);
+        if (source != Mile)
+            t.write(Mile, yd / 1760);
+        if (source != NauticalMile)
+            t.write(NauticalMile, yd * 3 / feetPerNauticalMile);
+        break;
+    }
+    default:
+        return std::nullopt;
+    }
+    return t.finish(format);
+}
+
+const MeasureTable& linearTable()
+{
+    static const MeasureTable table {
+        .name = "frmLinear",
+        .title = "Linear Measure",
+        .helpTopic = "Linear Conversion Dialog",
+        .fields = fields,
+        .groups = groups,
+        .headings = {},
+        .labels = LabelPlacement::CaptionAbove,
+        .focusOrder = focusOrder,
+        .convert = &convertLinear,
+    };
+    return table;
+}
+
+} // namespace convert

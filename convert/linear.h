@@ -1,0 +1,15 @@
+#pragma once
+
+#include "convert/measure_table.h"
+
+namespace convert {
+
+// Lengths: centimetre, metre, kilometre, inch, foot, yard, mile and nautical mile, with the yard as hub.
+namespace linear {
+enum Field { Centimetre, Metre, Kilometre, Inch, Foot, Yard, Mile, NauticalMile, FieldCount };
+}
+
+const MeasureTable& linearTable();
+std::optional<QStringList> convertLinear(const QStringList& texts, int source);
+
+} // namespace convert

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "convert/measure_table.h"
+
+#include <QDialog>
+#include <QList>
+
+class QGridLayout;
+class QPushButton;
+
+namespace convert {
+
+class ConversionField;
+
+// A measure dialog built from its table: one field per unit with its labels, Help and Done, and the
+// conversion run on Return in any field.
+class MeasureDialog : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MeasureDialog)
+
+public:
+    explicit MeasureDialog(const MeasureTable& table, QWidget* parent = nullptr);
+    ~MeasureDialog() override;
+
+    const MeasureTable& table() const { return m_table; }
+
+protected:
+    QStringList fieldTexts() const;
+    void showTexts(const QStringList& texts);
+    // Shows a conversion's result, or the out-of-range message and nothing else where there is none.
+    void showResult(const std::optional<QStringList>& texts);
+    // Places a widget below the unit fields, left of the buttons (the volume dialog's box calculator).
+    void addBelowFields(QWidget* widget);
+    // Sets the keyboard focus order from the table; call again after adding widgets it names.
+    void applyFocusOrder();
+
+private:
+    void convertFrom(int field);
+    QWidget* buildGroup(int group);
+
+    const MeasureTable& m_table;
+    QList<ConversionField*> m_fields;
+    QGridLayout* m_layout = nullptr;
+    QPushButton* m_help = nullptr;
+    QPushButton* m_done = nullptr;
+};
+
+} // namespace convert
