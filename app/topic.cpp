@@ -2,6 +2,7 @@
 
 #include "convert/linear.h"
 #include "convert/measure_dialog.h"
+#include "numbers/number_dialog.h"
 
 namespace app {
 
@@ -13,8 +14,9 @@ std::unique_ptr<QDialog> createTopicDialog(Topic topic, QWidget* parent)
     case Topic::Surface:
     case Topic::Volume:
     case Topic::Weight:
-    case Topic::Paper:
     case Topic::Number:
+        return std::make_unique<numbers::NumberDialog>(parent);
+    case Topic::Paper:
     case Topic::Cloth:
     case Topic::Misc:
         break;
