@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tables/paper_sizes.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+
+namespace tables {
+
+// The paper sizes dialog (frmPaper): the figures of the chosen sheet and a rectangle drawn to one
+// scale for all sheets.
+class PaperDialog final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PaperDialog)
+
+public:
+    explicit PaperDialog(QWidget* parent = nullptr);
+
+    // The rectangle's size in twips as last set; 0 by 0 until a sheet is chosen.
+    TwipSize shapeTwips() const { return m_shapeTwips; }
+
+private:
+    void showSelectedSize();
+    void resizeShape(TwipSize size);
+
+    QListWidget* m_list;
+    QLabel* m_heightInch;
+    QLabel* m_widthInch;
+    QLabel* m_heightMil;
+    QLabel* m_widthMil;
+    QFrame* m_shape;
+    TwipSize m_shapeTwips;
+};
+
+} // namespace tables
