@@ -8,7 +8,8 @@ namespace app {
 
 // The three application-wide help strings: written by a dialog's Help button, read by the quick-help
 // window when it opens. The number systems dialog also keeps its message titles in the caption.
-struct HelpStrings {
+struct HelpStrings
+{
     QString caption;
     QString topic;
     QString text;

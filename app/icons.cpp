@@ -18,12 +18,12 @@ namespace app::icons {
 namespace {
 
 // Renders one SVG at whatever size and device pixel ratio a widget asks for.
-class SvgIconEngine final : public QIconEngine {
+class SvgIconEngine final : public QIconEngine
+{
 public:
     explicit SvgIconEngine(QString path)
         : m_path(std::move(path))
-    {
-    }
+    { }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
     {
@@ -38,9 +38,10 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
+    // Qt asks with the size already in device pixels.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap pixmap(size * scale);
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         {
             QPainter painter(&pixmap);
@@ -84,8 +85,8 @@ QIcon help()
 
 QIcon image(int index)
 {
-    static constexpr std::array<const char*, 9> names = {"linear.svg", "weight.svg", "surface.svg", "volume.svg",
-        "misc.svg", "paper.svg", "number.svg", "exit.svg", "cloth.svg"};
+    static constexpr std::array<const char*, 9> names = {"linear.svg", "weight.svg", "surface.svg",
+        "volume.svg", "misc.svg", "paper.svg", "number.svg", "exit.svg", "cloth.svg"};
     if (index < 1 || index > static_cast<int>(names.size()))
         return {};
     return fromSvg(names.at(static_cast<std::size_t>(index - 1)));

@@ -16,7 +16,8 @@ namespace app {
 
 namespace {
 
-struct ToolButton {
+struct ToolButton
+{
     const char* key;
     int image;
     const char* toolTip;
@@ -36,7 +37,8 @@ constexpr std::array<ToolButton, 10> toolButtons = {{
     {"Exit", 8, "Exits the program"},
 }};
 
-struct MenuEntry {
+struct MenuEntry
+{
     const char* name;
     const char* text;
     QKeyCombination shortcut;
@@ -56,7 +58,8 @@ constexpr std::array<MenuEntry, 8> measureEntries = {{
 }};
 
 // The decorative picture at the left of the panel.
-class PanelPicture final : public QWidget {
+class PanelPicture final : public QWidget
+{
 public:
     explicit PanelPicture(QWidget* parent)
         : QWidget(parent)
@@ -197,7 +200,8 @@ void MainWindow::createPanel()
     constexpr int width = 250;
     panelLabel(panel, "Label2", QStringLiteral("Tallyo Conversion Center"), 9.75, true)
         ->setGeometry(left, 84, width, 24);
-    panelLabel(panel, "Label3", QStringLiteral("32-Bit Version 2.3"), 9.75, true)->setGeometry(left, 110, width, 24);
+    panelLabel(panel, "Label3", QStringLiteral("32-Bit Version 2.3"), 9.75, true)
+        ->setGeometry(left, 110, width, 24);
     panelLabel(panel, "Label4", QStringLiteral("1997\u20132026 \u00b7 The Tallyo 97 developers"), 0, false)
         ->setGeometry(left, 282, width, 20);
 

@@ -11,7 +11,8 @@ namespace app {
 
 // The start window (frmMain): title panel, toolbar and menus, from which every topic's dialog opens
 // modally.
-class MainWindow final : public QMainWindow {
+class MainWindow final : public QMainWindow
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 

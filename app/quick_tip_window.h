@@ -9,7 +9,8 @@ class QPushButton;
 namespace app {
 
 // The quick-help window (frmQuickTip): shows the three help strings as they stood when it opened.
-class QuickTipWindow final : public QDialog {
+class QuickTipWindow final : public QDialog
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QuickTipWindow)
 

@@ -7,8 +7,7 @@ namespace convert {
 
 FieldTexts::FieldTexts(QStringList texts)
     : m_texts(std::move(texts))
-{
-}
+{ }
 
 double FieldTexts::read(int field)
 {

@@ -14,7 +14,8 @@ namespace convert {
 //
 // A conversion that meets a value outside the range of a double (or of a float where a single-precision
 // value is stored) is spoiled: finish() then returns nothing and the dialog keeps its texts.
-class FieldTexts final {
+class FieldTexts final
+{
 public:
     explicit FieldTexts(QStringList texts);
 

@@ -105,7 +105,7 @@ std::optional<QStringList> convertLinear(const QStringList& input, int source)
 
 const MeasureTable& linearTable()
 {
-    static const MeasureTable table {
+    static const MeasureTable table{
         .name = "frmLinear",
         .title = "Linear Measure",
         .helpTopic = "Linear Conversion Dialog",

@@ -81,14 +81,15 @@ double decimalValue(const std::string& digits, bool negative)
 }
 
 // The digits of a double rounded to `significant` digits, and the decimal exponent of the first one.
-struct Decimal {
+struct Decimal
+{
     std::string digits;
     int exponent = 0;
 };
 
-template<typename T> Decimal decimalDigits(T value, int significant)
+template <typename T> Decimal decimalDigits(T value, int significant)
 {
-    std::array<char, 64> buffer {};
+    std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
         std::chars_format::scientific, significant - 1);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
@@ -98,8 +99,8 @@ template<typename T> Decimal decimalDigits(T value, int significant)
         if (c != '.')
             decimal.digits.push_back(c);
     }
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-        decimal.exponent);
+    std::from_chars(
+        text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), decimal.exponent);
     return decimal;
 }
 

@@ -31,7 +31,7 @@ QString plainText(double value);
 QString plainTextSingle(float value);
 
 enum class DisplayFormat {
-    TwoDecimals,       // "##,##0.00"
+    TwoDecimals, // "##,##0.00"
     TwoToFourDecimals, // "##,##0.00##"
 };
 
