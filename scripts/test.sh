@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tallyo 97 with warnings as errors and runs every test headless.
+# Installs what is missing, then runs every check stage in order: the build with warnings as errors and
+# the whole test suite headless, then the further stages (sanitizers, fuzzing, packaging).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh $(cat scripts/packages.txt)
 export QT_QPA_PLATFORM=offscreen
-jobs="$(nproc)"
-
-echo "== build and test"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYO_WERROR=ON >/dev/null
-cmake --build build/test -j"$jobs"
-ctest --test-dir build/test --output-on-failure -j"$jobs"
+for stage in scripts/stages/*.sh; do
+    echo "== ${stage##*/}"
+    bash "$stage"
+done
