@@ -6,8 +6,7 @@ namespace convert {
 
 ConversionField::ConversionField(QWidget* parent)
     : QLineEdit(parent)
-{
-}
+{ }
 
 void ConversionField::keyPressEvent(QKeyEvent* event)
 {

@@ -6,7 +6,8 @@ namespace convert {
 
 // A single-line field in which Return converts. The field takes the key itself, so a dialog's default
 // button never sees it and the dialog stays open.
-class ConversionField final : public QLineEdit {
+class ConversionField final : public QLineEdit
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ConversionField)
 

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace convert {
 
 namespace {
@@ -34,6 +36,23 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* content, const 
         label->setPalette(palette);
     }
     return label;
+}
+
+// What a screen reader announces for a unit field: its caption, and where two units share a caption
+// ("Quintal", "US. Pint") also the heading of its column or else its abbreviation, so the two can be told
+// apart by ear.
+QString spokenName(const MeasureTable& table, const UnitField& unit)
+{
+    const QString caption = text(unit.caption);
+    const auto sharing = std::count_if(table.fields.begin(), table.fields.end(),
+        [&](const UnitField& other) { return qstrcmp(other.caption, unit.caption) == 0; });
+    if (sharing < 2)
+        return caption;
+    for (const ColumnHeading& heading : table.headings) {
+        if (heading.group == unit.group && heading.column == unit.column)
+            return caption + QStringLiteral(", ") + text(heading.text);
+    }
+    return unit.abbreviation ? caption + QStringLiteral(", ") + text(unit.abbreviation) : caption;
 }
 
 } // namespace
@@ -63,7 +82,8 @@ MeasureDialog::MeasureDialog(const MeasureTable& table, QWidget* parent)
     // Return belongs to the fields. Only a Done button that has the focus when the dialog opens takes
     // it, so that Return right after opening closes such a dialog.
     m_help->setAutoDefault(false);
-    m_done->setAutoDefault(!table.focusOrder.empty() && qstrcmp(table.focusOrder.front(), table.doneName) == 0);
+    m_done->setAutoDefault(
+        !table.focusOrder.empty() && qstrcmp(table.focusOrder.front(), table.doneName) == 0);
     connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_help, &QPushButton::clicked, this,
         [this] { app::showHelp(this, text(m_table.helpTopic), app::help_texts::measures()); });
@@ -108,22 +128,9 @@ QWidget* MeasureDialog::buildGroup(int group)
     }
     frame->setObjectName(QLatin1String(description.name));
     auto* grid = new QGridLayout(frame);
-    grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
 
-    int headingRows = 0;
-    for (const ColumnHeading& heading : m_table.headings) {
-        if (heading.group != group)
-            continue;
-        QLabel* label = makeLabel(frame, nullptr, heading.text, &headingColour);
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-        label->setAlignment(Qt::AlignCenter);
-        grid->addWidget(label, 0, 2 * heading.column, 1, 2);
-        headingRows = 1;
-    }
-
+    QList<Cell> cells;
     const int fieldWidth = app::twipsToPixelsX(this, m_table.fieldWidthTwips);
     for (std::size_t i = 0; i < m_table.fields.size(); ++i) {
         const UnitField& unit = m_table.fields[i];
@@ -131,7 +138,7 @@ QWidget* MeasureDialog::buildGroup(int group)
             continue;
         auto* field = new ConversionField(frame);
         field->setObjectName(QLatin1String(unit.name));
-        field->setAccessibleName(text(unit.caption));
+        field->setAccessibleName(spokenName(m_table, unit));
         field->setFixedWidth(fieldWidth);
         QFont plain = field->font();
         plain.setBold(false);
@@ -143,22 +150,102 @@ QWidget* MeasureDialog::buildGroup(int group)
         QLabel* caption = makeLabel(frame, unit.captionLabel, unit.caption, &captionColour);
         caption->setFont(plain);
         caption->setBuddy(field);
-        if (m_table.labels == LabelPlacement::CaptionAbove) {
-            const int row = headingRows + 2 * unit.row;
-            caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-            grid->addWidget(caption, row, 2 * unit.column);
-            grid->addWidget(field, row + 1, 2 * unit.column);
-            if (unit.abbreviation) {
-                QLabel* abbreviation = makeLabel(frame, unit.abbreviationLabel, unit.abbreviation, nullptr);
-                abbreviation->setFont(plain);
-                grid->addWidget(abbreviation, row + 1, 2 * unit.column + 1);
+        QLabel* abbreviation = nullptr;
+        if (unit.abbreviation) {
+            abbreviation = makeLabel(frame, unit.abbreviationLabel, unit.abbreviation, nullptr);
+            abbreviation->setFont(plain);
+        }
+        cells.append({&unit, field, caption, abbreviation});
+    }
+
+    if (m_table.labels == LabelPlacement::CaptionAbove)
+        placeCaptionsAbove(grid, group, cells);
+    else
+        placeCaptionsRight(grid, cells);
+    return frame;
+}
+
+void MeasureDialog::placeCaptionsRight(QGridLayout* grid, const QList<Cell>& cells)
+{
+    grid->setHorizontalSpacing(4);
+    for (const Cell& cell : cells) {
+        grid->addWidget(cell.field, cell.unit->row, 2 * cell.unit->column);
+        grid->addWidget(cell.caption, cell.unit->row, 2 * cell.unit->column + 1);
+    }
+}
+
+// Every unit column has four grid columns: a left margin, the field, a right margin as wide as the left
+// one, and the rest of the abbreviation. The caption spans the field and both margins, so it stands
+// centred over the field however wide it is, and the abbreviation starts right after the field.
+void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList<Cell>& cells)
+{
+    constexpr int abbreviationGap = 4;
+    constexpr int columnGap = 8;
+    grid->setHorizontalSpacing(0);
+
+    int columns = 0;
+    for (const Cell& cell : cells)
+        columns = std::max(columns, cell.unit->column + 1);
+    QList<QLabel*> headings(columns, nullptr);
+    int headingRows = 0;
+    for (const ColumnHeading& heading : m_table.headings) {
+        if (heading.group != group || heading.column < 0 || heading.column >= columns)
+            continue;
+        QLabel* label = makeLabel(grid->parentWidget(), nullptr, heading.text, &headingColour);
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        label->setAlignment(Qt::AlignCenter);
+        grid->addWidget(label, 0, 4 * heading.column, 1, 4);
+        headings[heading.column] = label;
+        headingRows = 1;
+    }
+
+    const int fieldWidth = app::twipsToPixelsX(this, m_table.fieldWidthTwips);
+    for (int column = 0; column < columns; ++column) {
+        int captionWidth = 0;
+        int abbreviationWidth = 0;
+        for (const Cell& cell : cells) {
+            if (cell.unit->column != column)
+                continue;
+            captionWidth = std::max(captionWidth, cell.caption->sizeHint().width());
+            if (cell.abbreviation)
+                abbreviationWidth
+                    = std::max(abbreviationWidth, cell.abbreviation->sizeHint().width() + abbreviationGap);
+        }
+        int margin = std::max(0, (captionWidth - fieldWidth + 1) / 2);
+        int rest = std::max(0, abbreviationWidth - margin) + columnGap;
+        if (headings[column]) {
+            const int missing
+                = headings[column]->sizeHint().width() + columnGap - (2 * margin + fieldWidth + rest);
+            if (missing > 0) {
+                margin += (missing + 1) / 2;
+                rest = std::max(0, abbreviationWidth - margin) + columnGap;
             }
-        } else {
-            grid->addWidget(field, headingRows + unit.row, 2 * unit.column);
-            grid->addWidget(caption, headingRows + unit.row, 2 * unit.column + 1);
+        }
+        grid->setColumnMinimumWidth(4 * column, margin);
+        grid->setColumnMinimumWidth(4 * column + 1, fieldWidth);
+        grid->setColumnMinimumWidth(4 * column + 2, margin);
+        grid->setColumnMinimumWidth(4 * column + 3, rest);
+    }
+
+    for (const Cell& cell : cells) {
+        const int row = headingRows + 2 * cell.unit->row;
+        const int column = 4 * cell.unit->column;
+        cell.caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        if (m_table.rowPitchTwips > 0) {
+            // The caption row takes what the field and the spacing leave of the pitch.
+            const int pitch = app::twipsToPixelsY(this, m_table.rowPitchTwips);
+            const int captionHeight = pitch - cell.field->sizeHint().height() - 2 * grid->verticalSpacing();
+            grid->setRowMinimumHeight(row, std::max(captionHeight, cell.caption->sizeHint().height()));
+        }
+        grid->addWidget(cell.caption, row, column, 1, 3);
+        grid->addWidget(cell.field, row + 1, column + 1);
+        if (cell.abbreviation) {
+            cell.abbreviation->setContentsMargins(abbreviationGap, 0, 0, 0);
+            grid->addWidget(cell.abbreviation, row + 1, column + 2, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
-    return frame;
 }
 
 void MeasureDialog::addBelowFields(QWidget* widget)
@@ -193,8 +280,13 @@ QStringList MeasureDialog::fieldTexts() const
 void MeasureDialog::showTexts(const QStringList& texts)
 {
     for (qsizetype i = 0; i < m_fields.size() && i < texts.size(); ++i) {
-        if (m_fields[i]->text() != texts[i])
+        if (m_fields[i]->text() != texts[i]) {
             m_fields[i]->setText(texts[i]);
+            // Show a result from its first digit; a long one would otherwise show only its end. The field
+            // being typed in keeps its cursor at the end.
+            if (!m_fields[i]->hasFocus())
+                m_fields[i]->setCursorPosition(0);
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QList>
 
 class QGridLayout;
+class QLabel;
 class QPushButton;
 
 namespace convert {
@@ -14,7 +15,8 @@ class ConversionField;
 
 // A measure dialog built from its table: one field per unit with its labels, Help and Done, and the
 // conversion run on Return in any field.
-class MeasureDialog : public QDialog {
+class MeasureDialog : public QDialog
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MeasureDialog)
 
@@ -35,8 +37,19 @@ protected:
     void applyFocusOrder();
 
 private:
+    // One unit's widgets while a frame is laid out.
+    struct Cell
+    {
+        const UnitField* unit;
+        ConversionField* field;
+        QLabel* caption;
+        QLabel* abbreviation;
+    };
+
     void convertFrom(int field);
     QWidget* buildGroup(int group);
+    void placeCaptionsAbove(QGridLayout* grid, int group, const QList<Cell>& cells);
+    void placeCaptionsRight(QGridLayout* grid, const QList<Cell>& cells);
 
     const MeasureTable& m_table;
     QList<ConversionField*> m_fields;

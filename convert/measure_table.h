@@ -14,34 +14,38 @@ enum class LabelPlacement {
     CaptionRight, // the unit label to the right of the field, no abbreviation
 };
 
-struct UnitField {
-    const char* name;              // objectName of the field
-    const char* caption;           // unit caption ("Meter")
-    const char* captionLabel;      // objectName of the caption label, or nullptr
-    const char* abbreviation;      // abbreviation text ("m"), or nullptr
+struct UnitField
+{
+    const char* name; // objectName of the field
+    const char* caption; // unit caption ("Meter")
+    const char* captionLabel; // objectName of the caption label, or nullptr
+    const char* abbreviation; // abbreviation text ("m"), or nullptr
     const char* abbreviationLabel; // objectName of the abbreviation label, or nullptr
-    int group;                     // index into MeasureTable::groups
-    int column;                    // column inside the group, from 0
-    int row;                       // row inside the group, from 0
+    int group; // index into MeasureTable::groups
+    int column; // column inside the group, from 0
+    int row; // row inside the group, from 0
     DisplayFormat format;
 };
 
-struct FieldGroup {
-    const char* name;  // objectName of the frame
+struct FieldGroup
+{
+    const char* name; // objectName of the frame
     const char* title; // frame caption, or nullptr for a captionless frame
-    int gridRow;       // place of the frame in the dialog's grid of frames
+    int gridRow; // place of the frame in the dialog's grid of frames
     int gridColumn;
 };
 
-struct ColumnHeading {
+struct ColumnHeading
+{
     int group;
     int column;
     const char* text;
 };
 
-struct MeasureTable {
-    const char* name;      // objectName of the dialog ("frmLinear")
-    const char* title;     // window caption
+struct MeasureTable
+{
+    const char* name; // objectName of the dialog ("frmLinear")
+    const char* title; // window caption
     const char* helpTopic; // quick-help topic
     std::span<const UnitField> fields;
     std::span<const FieldGroup> groups;
@@ -56,6 +60,9 @@ struct MeasureTable {
     const char* helpText = "&Help";
     bool buttonsBesideGroups = false; // Help above Done at the right instead of side by side below
     int fieldWidthTwips = 1100;
+    // Distance from one row of fields to the next where the form fixes it (caption and field together);
+    // 0 lets the rows take their natural height.
+    int rowPitchTwips = 0;
     ConvertFunction convert = nullptr;
 };
 

@@ -1,0 +1,171 @@
+#include "convert/misc.h"
+
+#include <array>
+
+namespace convert {
+
+namespace {
+
+using namespace misc;
+
+constexpr DisplayFormat fine = DisplayFormat::TwoToFourDecimals;
+constexpr DisplayFormat coarse = DisplayFormat::TwoDecimals;
+
+enum Group { Temperature, Energy, Power, Fuel };
+
+constexpr std::array<UnitField, FieldCount> fields = {{
+    {"ebxCelsius", "\u00B0 Celsius", nullptr, nullptr, nullptr, Temperature, 0, 0, fine},
+    {"ebxFahrenheit", "\u00B0 Fahrenheit", nullptr, nullptr, nullptr, Temperature, 0, 1, fine},
+    {"ebxKelvin", "\u00B0 Kelvin", nullptr, nullptr, nullptr, Temperature, 0, 2, fine},
+    {"ebxReaumur", "\u00B0 Reaumur", nullptr, nullptr, nullptr, Temperature, 0, 3, fine},
+    {"ebxBtu", "Btu", nullptr, nullptr, nullptr, Energy, 0, 0, fine},
+    {"ebxMegajoule", "Megajoule", nullptr, nullptr, nullptr, Energy, 0, 1, fine},
+    {"ebxKWh", "KWh", nullptr, nullptr, nullptr, Energy, 0, 2, fine},
+    {"ebxTherm", "Therm", nullptr, nullptr, nullptr, Energy, 0, 3, fine},
+    {"ebxPS", "Horsepower", nullptr, nullptr, nullptr, Power, 0, 0, fine},
+    {"ebxKW", "Kilowatt", nullptr, nullptr, nullptr, Power, 0, 1, fine},
+    {"ebxMilesGallon", "Miles/Gallon", nullptr, nullptr, nullptr, Fuel, 0, 0, coarse},
+    {"ebxLtr100km", "Liter/100km", nullptr, nullptr, nullptr, Fuel, 0, 1, coarse},
+}};
+
+constexpr std::array<FieldGroup, 4> groups = {{
+    {"Frame1", "Temperature", 0, 0},
+    {"Frame2", "Energy", 0, 1},
+    {"Frame3", "Power", 1, 0},
+    {"Frame4", "Fuel Consumption", 1, 1},
+}};
+
+constexpr std::array<const char*, 14> focusOrder
+    = {"ebxCelsius", "ebxFahrenheit", "ebxKelvin", "ebxReaumur", "ebxBtu", "ebxMegajoule", "ebxKWh",
+        "ebxTherm", "ebxPS", "ebxKW", "btnHelp", "btnDone", "ebxMilesGallon", "ebxLtr100km"};
+
+constexpr double fahrenheitPerCelsius = 1.8;
+constexpr double fahrenheitAtZeroCelsius = 32;
+constexpr double kelvinAtZeroCelsius = 273.15;
+// A quotient of two whole numbers formed in single precision (0.800000011920929), which shows as
+// 4,000.0001 Reaumur for 5000 Celsius.
+constexpr double reaumurPerCelsius = 80.0f / 100.0f;
+constexpr double btuPerMegajoule = 948.047;
+constexpr double kilowattHoursPerThousandBtu = 0.293;
+constexpr double kilowattHoursPerBtu = 0.000293;
+constexpr double btuPerTherm = 100000;
+constexpr double kilowattsPerHorsepower = 0.7457;
+constexpr double milesPer100Km = 62.15;
+constexpr double litresPerGallon = 3.785;
+constexpr double kilometresPerMile = 1.609;
+
+// Fahrenheit, Kelvin and Reaumur from the Celsius text, each written before the next is computed.
+void temperaturesFromCelsius(FieldTexts& t, int source)
+{
+    if (source != Fahrenheit)
+        t.write(Fahrenheit, t.read(Celsius) * fahrenheitPerCelsius + fahrenheitAtZeroCelsius);
+    if (source != Kelvin)
+        t.write(Kelvin, t.read(Celsius) + kelvinAtZeroCelsius);
+    if (source != Reaumur)
+        t.write(Reaumur, t.read(Celsius) * reaumurPerCelsius);
+}
+
+void energiesFromBtu(FieldTexts& t, int source)
+{
+    if (source != Megajoule)
+        t.write(Megajoule, t.read(Btu) / btuPerMegajoule);
+    if (source != KilowattHour)
+        t.write(KilowattHour, t.read(Btu) / 1000 * kilowattHoursPerThousandBtu);
+    if (source != Therm)
+        t.write(Therm, t.read(Btu) / btuPerTherm);
+}
+
+} // namespace
+
+std::optional<QStringList> convertMisc(const QStringList& input, int source)
+{
+    if (source < 0 || source >= FieldCount)
+        return std::nullopt;
+    FieldTexts t(input);
+    const double v = t.read(source);
+    switch (source) {
+    case Celsius:
+        temperaturesFromCelsius(t, source);
+        break;
+    case Fahrenheit:
+        t.write(Celsius, (v - fahrenheitAtZeroCelsius) / fahrenheitPerCelsius);
+        temperaturesFromCelsius(t, source);
+        break;
+    case Kelvin:
+        t.write(Celsius, v - kelvinAtZeroCelsius);
+        temperaturesFromCelsius(t, source);
+        break;
+    case Reaumur:
+        t.write(Celsius, v / reaumurPerCelsius);
+        temperaturesFromCelsius(t, source);
+        break;
+    case Btu:
+        energiesFromBtu(t, source);
+        break;
+    case Megajoule:
+        t.write(Btu, v * btuPerMegajoule);
+        energiesFromBtu(t, source);
+        break;
+    case KilowattHour:
+        t.write(Btu, v / kilowattHoursPerBtu);
+        energiesFromBtu(t, source);
+        break;
+    case Therm:
+        t.write(Btu, v * btuPerTherm);
+        energiesFromBtu(t, source);
+        break;
+    case Kilowatt:
+        t.write(Horsepower, v / kilowattsPerHorsepower);
+        break;
+    case Horsepower:
+        t.write(Kilowatt, v * kilowattsPerHorsepower);
+        break;
+    // Both fuel formulas divide by the typed consumption. No consumption has no finite counterpart, so
+    // the other field is left empty instead.
+    case LitresPer100Km: {
+        const double gallonsPer100Km = v / litresPerGallon;
+        if (gallonsPer100Km == 0)
+            t.setText(MilesPerGallon, QString());
+        else
+            t.write(MilesPerGallon, milesPer100Km / gallonsPer100Km);
+        break;
+    }
+    case MilesPerGallon: {
+        const double kilometresPerGallon = v * kilometresPerMile;
+        if (kilometresPerGallon == 0)
+            t.setText(LitresPer100Km, QString());
+        else
+            t.write(LitresPer100Km, litresPerGallon * (100 / kilometresPerGallon));
+        break;
+    }
+    default:
+        break;
+    }
+    QList<DisplayFormat> formats;
+    for (const UnitField& field : fields)
+        formats.append(field.format);
+    return t.finish(formats);
+}
+
+const MeasureTable& miscTable()
+{
+    static const MeasureTable table{
+        .name = "frmMisc",
+        .title = "Miscellaneous",
+        .helpTopic = "Miscellaneous Conversion Dialog",
+        .fields = fields,
+        .groups = groups,
+        .headings = {},
+        .labels = LabelPlacement::CaptionRight,
+        .focusOrder = focusOrder,
+        .doneName = "btnDone",
+        .helpName = "btnHelp",
+        .doneText = "Done",
+        .helpText = "Help",
+        .buttonsBesideGroups = true,
+        .convert = &convertMisc,
+    };
+    return table;
+}
+
+} // namespace convert

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "convert/measure_table.h"
+
+namespace convert {
+
+// Weights: metric units, grain and pennyweight, avoirdupois and troy ounce and pound, stone, quarters,
+// hundredweights and tons, converted through the weight in grams held in single precision.
+namespace weight {
+enum Field {
+    Gram,
+    Kilogram,
+    MetricQuintal,
+    Ton,
+    Grain,
+    Pennyweight,
+    Ounce,
+    TroyOunce,
+    TroyPound,
+    Pound,
+    Stone,
+    UsQuarter,
+    BritishQuarter,
+    Cental,
+    Hundredweight,
+    ShortTon,
+    LongTon,
+    FieldCount
+};
+}
+
+const MeasureTable& weightTable();
+std::optional<QStringList> convertWeight(const QStringList& texts, int source);
+
+} // namespace convert

@@ -1,0 +1,219 @@
+#include "convert/misc.h"
+
+#include <QTest>
+
+// Field name and the text it must show; fields not named are not checked.
+using Expected = QList<std::pair<const char*, const char*>>;
+// Field name and its text before the conversion.
+using Given = QList<std::pair<const char*, const char*>>;
+
+// Temperature, energy, power and fuel consumption without a window.
+class MiscTest final : public QObject
+{
+    Q_OBJECT
+
+private:
+    static int indexOf(const QString& name)
+    {
+        const convert::MeasureTable& table = convert::miscTable();
+        for (std::size_t i = 0; i < table.fields.size(); ++i) {
+            if (name == QLatin1String(table.fields[i].name))
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    static std::optional<QStringList> typeAndConvert(
+        const QString& source, const QString& typed, const Given& given = {})
+    {
+        QStringList texts(convert::misc::FieldCount);
+        for (const auto& [field, text] : given)
+            texts[indexOf(QLatin1String(field))] = QLatin1String(text);
+        texts[indexOf(source)] = typed;
+        return convert::convertMisc(texts, indexOf(source));
+    }
+
+private Q_SLOTS:
+    void table()
+    {
+        const convert::MeasureTable& table = convert::miscTable();
+        QCOMPARE(table.fields.size(), std::size_t(12));
+        QCOMPARE(QLatin1String(table.name), QLatin1String("frmMisc"));
+        QCOMPARE(QLatin1String(table.title), QLatin1String("Miscellaneous"));
+        QCOMPARE(QLatin1String(table.helpTopic), QLatin1String("Miscellaneous Conversion Dialog"));
+        QVERIFY(table.convert == &convert::convertMisc);
+    }
+
+    void convert_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Given>("given");
+        QTest::addColumn<Expected>("expected");
+
+        QTest::newRow("boiling point in Celsius")
+            << "ebxCelsius"
+            << "100" << Given{}
+            << Expected{{"ebxFahrenheit", "212.00"}, {"ebxKelvin", "373.15"}, {"ebxReaumur", "80.00"},
+                   {"ebxCelsius", "100.00"}};
+        QTest::newRow("minus forty is the same in Fahrenheit")
+            << "ebxCelsius"
+            << "-40" << Given{}
+            << Expected{{"ebxFahrenheit", "-40.00"}, {"ebxKelvin", "233.15"}, {"ebxReaumur", "-32.00"}};
+        QTest::newRow("body temperature in Fahrenheit")
+            << "ebxFahrenheit"
+            << "98.6" << Given{}
+            << Expected{{"ebxCelsius", "37.00"}, {"ebxKelvin", "310.15"}, {"ebxReaumur", "29.60"},
+                   {"ebxFahrenheit", "98.60"}};
+        QTest::newRow("absolute zero in Kelvin")
+            << "ebxKelvin"
+            << "0" << Given{}
+            << Expected{{"ebxCelsius", "-273.15"}, {"ebxFahrenheit", "-459.67"}, {"ebxReaumur", "-218.52"}};
+        QTest::newRow("boiling point in Reaumur")
+            << "ebxReaumur"
+            << "80" << Given{}
+            << Expected{{"ebxCelsius", "100.00"}, {"ebxFahrenheit", "212.00"}, {"ebxKelvin", "373.15"}};
+        QTest::newRow("single-precision Reaumur factor shows")
+            << "ebxCelsius"
+            << "5000" << Given{} << Expected{{"ebxReaumur", "4,000.0001"}};
+        QTest::newRow("empty Celsius field") << "ebxCelsius"
+                                             << "" << Given{}
+                                             << Expected{{"ebxFahrenheit", "32.00"}, {"ebxKelvin", "273.15"},
+                                                    {"ebxReaumur", "0.00"}, {"ebxCelsius", ""}};
+        QTest::newRow("Kelvin below zero converts like any other")
+            << "ebxKelvin"
+            << "-10" << Given{} << Expected{{"ebxCelsius", "-283.15"}};
+
+        QTest::newRow("one kilowatt hour")
+            << "ebxKWh"
+            << "1" << Given{}
+            << Expected{{"ebxBtu", "3,412.9693"}, {"ebxMegajoule", "3.60"}, {"ebxTherm", "0.0341"}};
+        QTest::newRow("one therm") << "ebxTherm"
+                                   << "1" << Given{}
+                                   << Expected{{"ebxBtu", "100,000.00"}, {"ebxMegajoule", "105.48"},
+                                          {"ebxKWh", "29.30"}};
+        QTest::newRow("one megajoule")
+            << "ebxMegajoule"
+            << "1" << Given{}
+            << Expected{{"ebxBtu", "948.047"}, {"ebxKWh", "0.2778"}, {"ebxTherm", "0.0095"}};
+        QTest::newRow("formatted Btu converts only up to the grouping comma")
+            << "ebxBtu"
+            << "3,412.9693" << Given{}
+            << Expected{{"ebxMegajoule", "0.0032"}, {"ebxKWh", "0.0009"}, {"ebxTherm", "0.00"},
+                   {"ebxBtu", "3,412.9693"}};
+
+        QTest::newRow("one kilowatt") << "ebxKW"
+                                      << "1" << Given{} << Expected{{"ebxPS", "1.341"}};
+        QTest::newRow("hundred horsepower") << "ebxPS"
+                                            << "100" << Given{} << Expected{{"ebxKW", "74.57"}};
+
+        QTest::newRow("ten litres per hundred kilometres")
+            << "ebxLtr100km"
+            << "10" << Given{} << Expected{{"ebxMilesGallon", "23.52"}};
+        QTest::newRow("thirty miles per gallon") << "ebxMilesGallon"
+                                                 << "30" << Given{} << Expected{{"ebxLtr100km", "7.84"}};
+
+        const Given earlier{{"ebxCelsius", "100"}, {"ebxFahrenheit", "212"}, {"ebxBtu", "3412.96928327645"},
+            {"ebxMilesGallon", "23.5236"}, {"ebxLtr100km", "10"}};
+        QTest::newRow("other groups keep their values and are formatted")
+            << "ebxKW"
+            << "1" << earlier
+            << Expected{{"ebxCelsius", "100.00"}, {"ebxFahrenheit", "212.00"}, {"ebxKelvin", ""},
+                   {"ebxBtu", "3,412.9693"}, {"ebxMilesGallon", "23.52"}, {"ebxLtr100km", "10.00"},
+                   {"ebxPS", "1.341"}, {"ebxKW", "1.00"}};
+
+        const Given bothFuel{{"ebxMilesGallon", "23.52"}, {"ebxLtr100km", "10.00"}};
+        QTest::newRow("zero litres leave miles per gallon empty")
+            << "ebxLtr100km"
+            << "0" << bothFuel << Expected{{"ebxMilesGallon", ""}, {"ebxLtr100km", "0.00"}};
+        QTest::newRow("empty litres leave miles per gallon empty")
+            << "ebxLtr100km"
+            << "" << bothFuel << Expected{{"ebxMilesGallon", ""}, {"ebxLtr100km", ""}};
+        QTest::newRow("zero miles per gallon leave litres empty")
+            << "ebxMilesGallon"
+            << "0" << bothFuel << Expected{{"ebxLtr100km", ""}, {"ebxMilesGallon", "0.00"}};
+        QTest::newRow("miles per gallon without a number leave litres empty")
+            << "ebxMilesGallon"
+            << "none" << bothFuel << Expected{{"ebxLtr100km", ""}, {"ebxMilesGallon", "none"}};
+        QTest::newRow("empty fuel field still formats the others")
+            << "ebxMilesGallon"
+            << "" << Given{{"ebxCelsius", "100"}} << Expected{{"ebxLtr100km", ""}, {"ebxCelsius", "100.00"}};
+    }
+
+    void convert()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, typed);
+        QFETCH(Given, given);
+        QFETCH(Expected, expected);
+
+        const std::optional<QStringList> result = typeAndConvert(source, typed, given);
+        QVERIFY(result);
+        QCOMPARE(result->size(), convert::misc::FieldCount);
+        for (const auto& [field, text] : expected) {
+            QVERIFY2(indexOf(QLatin1String(field)) >= 0, field);
+            QCOMPARE(result->at(indexOf(QLatin1String(field))), QLatin1String(text));
+        }
+    }
+
+    // A Return in one group formats the fields of every group, each through its own format.
+    void formatsPerField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("temperature with four decimals") << "ebxKelvin"
+                                                        << "ebxPS"
+                                                        << "1.2346";
+        QTest::newRow("energy with four decimals") << "ebxTherm"
+                                                   << "ebxPS"
+                                                   << "1.2346";
+        QTest::newRow("power with four decimals") << "ebxKW"
+                                                  << "ebxCelsius"
+                                                  << "1.2346";
+        QTest::newRow("miles per gallon with two decimals") << "ebxMilesGallon"
+                                                            << "ebxPS"
+                                                            << "1.23";
+        QTest::newRow("litres per hundred km with two decimals") << "ebxLtr100km"
+                                                                 << "ebxPS"
+                                                                 << "1.23";
+    }
+
+    void formatsPerField()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, source);
+        QFETCH(QString, shown);
+        QStringList texts(convert::misc::FieldCount);
+        texts[indexOf(field)] = QStringLiteral("1.23456");
+        const std::optional<QStringList> result = convert::convertMisc(texts, indexOf(source));
+        QVERIFY(result);
+        QCOMPARE(result->at(indexOf(field)), shown);
+    }
+
+    void tooLargeChangesNothing_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Fahrenheit beyond a double") << "ebxCelsius"
+                                                    << "1E308";
+        QTest::newRow("Btu beyond a double") << "ebxKWh"
+                                             << "1E305";
+        QTest::newRow("typed number beyond a double") << "ebxPS"
+                                                      << "1E999";
+        QTest::newRow("tiny litres give miles beyond a double") << "ebxLtr100km"
+                                                                << "1E-320";
+        QTest::newRow("tiny miles per gallon give litres beyond a double") << "ebxMilesGallon"
+                                                                           << "1E-320";
+    }
+
+    void tooLargeChangesNothing()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, typed);
+        QVERIFY(!typeAndConvert(source, typed));
+    }
+};
+
+QTEST_MAIN(MiscTest)
+#include "tst_misc.moc"

@@ -1,0 +1,283 @@
+#include "app/help_texts.h"
+#include "app/main_window.h"
+#include "convert/measure_dialog.h"
+#include "convert/surface.h"
+#include "support/modal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QStringList fieldNames = {QStringLiteral("EbxQM"), QStringLiteral("EbxARE"), QStringLiteral("EbxQKM"),
+    QStringLiteral("EbxHA"), QStringLiteral("EbxSQFT"), QStringLiteral("EbxSQYD"), QStringLiteral("EbxACRE"),
+    QStringLiteral("EbxSQMI"), QStringLiteral("EbxCL")};
+
+QLineEdit* field(QWidget* dialog, const QString& name)
+{
+    return dialog->findChild<QLineEdit*>(name);
+}
+
+QStringList allTexts(QWidget* dialog)
+{
+    QStringList texts;
+    for (const QString& name : fieldNames)
+        texts << field(dialog, name)->text();
+    return texts;
+}
+
+QStringList strings(std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}
+
+QPoint position(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QWidget*>(QLatin1String(name))->mapTo(dialog, QPoint());
+}
+
+} // namespace
+
+// The surface dialog as a user meets it.
+class TestSurfaceDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void layoutAndNames();
+    void returnConvertsEveryOtherField_data();
+    void returnConvertsEveryOtherField();
+    void otherKeysChangeNothing();
+    void focusOrder();
+    void outOfRangeShowsAMessageAndChangesNothing();
+    void helpShowsTheSurfaceTopic();
+    void doneCloses();
+    void opensFromToolBarAndMenuWithEmptyFields();
+};
+
+void TestSurfaceDialog::layoutAndNames()
+{
+    convert::MeasureDialog dialog(convert::surfaceTable());
+    QCOMPARE(dialog.objectName(), QStringLiteral("frmSurface"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Surface Measure"));
+    for (const QString& name : fieldNames) {
+        QVERIFY2(field(&dialog, name), qPrintable(name));
+        QVERIFY(field(&dialog, name)->text().isEmpty());
+    }
+    const QList<std::pair<const char*, const char*>> labels
+        = {{"LblSqMeter", "Square Meter"}, {"LblAre", "Are"}, {"LblSqKilometer", "Square Kilometer"},
+            {"LblHectare", "Hectare"}, {"LblSqFeet", "Square Feet"}, {"LblSqYard", "Square Yard"},
+            {"LblAcres", "Acre"}, {"LblSqMile", "Square Mile"}, {"LblClaim", "Claim"}, {"Label22", "m2"},
+            {"Label10", "a"}, {"Label18", "km2"}, {"Label20", "ha"}, {"Label16", "sq.ft."},
+            {"Label14", "sq.yd."}, {"Label8", "sq.mi."}, {"Label6", "cl."}};
+    for (const auto& [name, text] : labels) {
+        auto* label = dialog.findChild<QLabel*>(QLatin1String(name));
+        QVERIFY2(label, name);
+        QCOMPARE(label->text(), QLatin1String(text));
+    }
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("LblAcres"))->palette().color(QPalette::WindowText),
+        QColor(0, 0, 128));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("&Done"));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("&Help"));
+
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // Three columns of three rows: square metre, hectare and acre side by side at the top, claim at the
+    // bottom right.
+    QCOMPARE(position(&dialog, "EbxQM").y(), position(&dialog, "EbxHA").y());
+    QCOMPARE(position(&dialog, "EbxHA").y(), position(&dialog, "EbxACRE").y());
+    QVERIFY(position(&dialog, "EbxQM").x() < position(&dialog, "EbxHA").x());
+    QVERIFY(position(&dialog, "EbxHA").x() < position(&dialog, "EbxACRE").x());
+    QCOMPARE(position(&dialog, "EbxQM").x(), position(&dialog, "EbxQKM").x());
+    QVERIFY(position(&dialog, "EbxARE").y() > position(&dialog, "EbxQM").y());
+    QVERIFY(position(&dialog, "EbxQKM").y() > position(&dialog, "EbxARE").y());
+    QCOMPARE(position(&dialog, "EbxCL").y(), position(&dialog, "EbxQKM").y());
+    QCOMPARE(position(&dialog, "EbxCL").x(), position(&dialog, "EbxACRE").x());
+    // Captions stand centred above their fields, abbreviations to their right.
+    for (const auto& [caption, fieldName] :
+        {std::pair("LblSqKilometer", "EbxQKM"), std::pair("LblAre", "EbxARE")}) {
+        const QRect label = dialog.findChild<QLabel*>(QLatin1String(caption))->geometry();
+        const QRect edit = field(&dialog, QLatin1String(fieldName))->geometry();
+        QVERIFY(label.bottom() <= edit.top());
+        QVERIFY(qAbs(label.center().x() - edit.center().x()) <= 1);
+    }
+    QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label18"))->geometry().left()
+        >= field(&dialog, QStringLiteral("EbxQKM"))->geometry().right());
+    QVERIFY(position(&dialog, "Command2").x() < position(&dialog, "Command1").x());
+    QVERIFY(position(&dialog, "Command2").y() > position(&dialog, "EbxCL").y());
+    QVERIFY(position(&dialog, "Command1").x() > position(&dialog, "EbxACRE").x());
+}
+
+void TestSurfaceDialog::returnConvertsEveryOtherField_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("expected");
+    // Fields in the order EbxQM, EbxARE, EbxQKM, EbxHA, EbxSQFT, EbxSQYD, EbxACRE, EbxSQMI, EbxCL.
+    QTest::newRow("one hectare") << "EbxHA"
+                                 << "1"
+                                 << strings({"10,000.00", "100.00", "0.01", "1.00", "107,639.10", "11,959.90",
+                                        "2.47", "0.00", "1.68"});
+    QTest::newRow("one square mile") << "EbxSQMI"
+                                     << "1"
+                                     << strings({"2,589,988.11", "25,899.88", "2.59", "259.00",
+                                            "27,878,400.00", "3,097,600.00", "640.00", "1.00", "435.29"});
+    QTest::newRow("empty square metres")
+        << "EbxQM"
+        << "" << strings({"", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00"});
+    QTest::newRow("minus one hectare") << "EbxHA"
+                                       << "-1"
+                                       << strings({"-10,000.00", "-100.00", "-0.01", "-1.00", "-107,639.10",
+                                              "-11,959.90", "-2.47", "0.00", "-1.68"});
+}
+
+void TestSurfaceDialog::returnConvertsEveryOtherField()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, expected);
+
+    convert::MeasureDialog dialog(convert::surfaceTable());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QLineEdit* edit = field(&dialog, source);
+    edit->setFocus();
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
+    QCOMPARE(allTexts(&dialog), expected);
+}
+
+void TestSurfaceDialog::otherKeysChangeNothing()
+{
+    convert::MeasureDialog dialog(convert::surfaceTable());
+    dialog.show();
+    QLineEdit* acres = field(&dialog, QStringLiteral("EbxACRE"));
+    QTest::keyClicks(acres, QStringLiteral("12"));
+    QTest::keyClick(acres, Qt::Key_Tab);
+    QTest::keyClick(acres, Qt::Key_Escape, Qt::ShiftModifier);
+    for (const QString& name : fieldNames) {
+        if (name != QLatin1String("EbxACRE"))
+            QVERIFY(field(&dialog, name)->text().isEmpty());
+    }
+    QCOMPARE(acres->text(), QStringLiteral("12"));
+}
+
+void TestSurfaceDialog::focusOrder()
+{
+    convert::MeasureDialog dialog(convert::surfaceTable());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QStringList order;
+    for (int i = 0; i < 12; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order,
+        strings({"EbxQM", "EbxARE", "EbxQKM", "EbxHA", "EbxSQFT", "EbxSQYD", "EbxACRE", "EbxSQMI", "EbxCL",
+            "Command1", "Command2", "EbxQM"}));
+}
+
+void TestSurfaceDialog::outOfRangeShowsAMessageAndChangesNothing()
+{
+    convert::MeasureDialog dialog(convert::surfaceTable());
+    dialog.show();
+    QLineEdit* hectares = field(&dialog, QStringLiteral("EbxHA"));
+    QTest::keyClicks(hectares, QStringLiteral("1"));
+    QTest::keyClick(hectares, Qt::Key_Return);
+    QStringList before = allTexts(&dialog);
+
+    QLineEdit* squareKilometres = field(&dialog, QStringLiteral("EbxQKM"));
+    squareKilometres->clear();
+    QTest::keyClicks(squareKilometres, QStringLiteral("1E305"));
+    before[2] = QStringLiteral("1E305");
+    QString title;
+    QString text;
+    test_support::whenModal(
+        [&](QWidget* box) {
+            title = box->windowTitle();
+            text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        },
+        &dialog);
+    QTest::keyClick(squareKilometres, Qt::Key_Return);
+    QCOMPARE(title, QStringLiteral("Input restriction"));
+    QCOMPARE(text, QStringLiteral("Sorry, this value is too large to convert."));
+    QCOMPARE(allTexts(&dialog), before);
+    QVERIFY(dialog.isVisible());
+}
+
+void TestSurfaceDialog::helpShowsTheSurfaceTopic()
+{
+    convert::MeasureDialog dialog(convert::surfaceTable());
+    dialog.show();
+    QString caption;
+    QString topic;
+    QString text;
+    test_support::whenModal(
+        [&](QWidget* window) {
+            caption = window->windowTitle();
+            topic = window->findChild<QLabel*>(QStringLiteral("txtTopic"))->text();
+            text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText();
+            window->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        },
+        &dialog);
+    dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    QCOMPARE(caption, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(topic, QStringLiteral("Surface Conversion Dialog"));
+    QCOMPARE(text, app::help_texts::measures());
+    QVERIFY(dialog.isVisible());
+}
+
+void TestSurfaceDialog::doneCloses()
+{
+    convert::MeasureDialog dialog(convert::surfaceTable());
+    dialog.show();
+    dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestSurfaceDialog::opensFromToolBarAndMenuWithEmptyFields()
+{
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const char* actionName : {"Toolbar1_Surface", "mnuMeasureSurface"}) {
+        QString opened;
+        QString title;
+        QStringList textsAtOpening;
+        QString acresAfterReturn;
+        test_support::whenModal(
+            [&](QWidget* dialog) {
+                opened = dialog->objectName();
+                title = dialog->windowTitle();
+                textsAtOpening = allTexts(dialog);
+                QLineEdit* squareMiles = field(dialog, QStringLiteral("EbxSQMI"));
+                QTest::keyClicks(squareMiles, QStringLiteral("1"));
+                QTest::keyClick(squareMiles, Qt::Key_Return);
+                acresAfterReturn = field(dialog, QStringLiteral("EbxACRE"))->text();
+                dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            },
+            &window, 5000,
+            [] {
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+            });
+        window.findChild<QAction*>(QLatin1String(actionName))->trigger();
+        QCOMPARE(opened, QStringLiteral("frmSurface"));
+        QCOMPARE(title, QStringLiteral("Surface Measure"));
+        QCOMPARE(textsAtOpening, QStringList(fieldNames.size()));
+        QCOMPARE(acresAfterReturn, QStringLiteral("640.00"));
+    }
+}
+
+QTEST_MAIN(TestSurfaceDialog)
+#include "tst_surface_dialog.moc"

@@ -1,0 +1,314 @@
+#include "app/help_texts.h"
+#include "app/main_window.h"
+#include "convert/measure_dialog.h"
+#include "convert/weight.h"
+#include "support/modal.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct Unit
+{
+    const char* field;
+    const char* caption;
+    const char* abbreviation;
+};
+
+// Column by column, top to bottom.
+const Unit units[] = {{"EBxG", "Gram", "g"}, {"EBxKG", "Kilogram", "kg"}, {"EBxQ", "Quintal", "q"},
+    {"EBxT", "Ton", "t"}, {"EBxGR", "Grain", "gr"}, {"EBxDWT", "Pennyweight", "dwt"},
+    {"EBxOZ", "Avdp. Ounce", "oz"}, {"EBxTROZ", "Troy Ounce", "tr.oz"}, {"EBxTRLB", "Troy Pound", "tr.lb"},
+    {"EBxLB", "Avdp. Pound", "lb"}, {"EBxST", "Stone", "st"}, {"EBxUSQR", "US. Quarter", "us.qr"},
+    {"EBxQR", "British Quarter", "qr"}, {"EBxUSCWT", "Cental", "us.cwt"}, {"EBxCWT", "Quintal", "cwt"},
+    {"EBxSHTN", "Short Ton", "sh.tn"}, {"EBxLTN", "Long Ton", "l.tn"}};
+
+QLineEdit* field(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QLineEdit*>(QLatin1String(name));
+}
+
+QStringList unitTexts(QWidget* dialog)
+{
+    QStringList texts;
+    for (const Unit& unit : units)
+        texts << field(dialog, unit.field)->text();
+    return texts;
+}
+
+QStringList strings(std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}
+
+QRect placeOf(QWidget* dialog, QWidget* widget)
+{
+    return QRect(widget->mapTo(dialog, QPoint()), widget->size());
+}
+
+QRect placeOf(QWidget* dialog, const char* name)
+{
+    return placeOf(dialog, dialog->findChild<QWidget*>(QLatin1String(name)));
+}
+
+QLabel* labelFor(QWidget* dialog, QWidget* buddy)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->buddy() == buddy)
+            return label;
+    }
+    return nullptr;
+}
+
+// The label standing right of a field on its row.
+QString labelRightOf(QWidget* dialog, QWidget* edit)
+{
+    const QRect place = placeOf(dialog, edit);
+    QLabel* nearest = nullptr;
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        const QRect other = placeOf(dialog, label);
+        if (other.left() > place.right() && other.top() < place.center().y()
+            && other.bottom() > place.center().y()
+            && (!nearest || other.left() < placeOf(dialog, nearest).left()))
+            nearest = label;
+    }
+    return nearest ? nearest->text() : QString();
+}
+
+void typeAndReturn(QLineEdit* edit, const QString& text)
+{
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+} // namespace
+
+// The weight dialog as a user meets it.
+class TestWeightDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void layoutAndNames();
+    void fourColumns();
+    void returnKeepsTheTypedTextAndWritesTheRest();
+    void returnInAFieldKeepsTheDialogOpen();
+    void returnRightAfterOpeningClosesTheDialog();
+    void focusOrder();
+    void outOfRangeShowsAMessageAndChangesNothing();
+    void helpShowsTheWeightTopic();
+    void opensFromToolBarAndMenuWithDoneFocused();
+};
+
+void TestWeightDialog::layoutAndNames()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    QCOMPARE(dialog.objectName(), QStringLiteral("frmWeight"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Weight Measure"));
+    auto* frame = dialog.findChild<QFrame*>(QStringLiteral("Frame1"));
+    QVERIFY(frame);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    for (const Unit& unit : units) {
+        QLineEdit* edit = field(&dialog, unit.field);
+        QVERIFY2(edit && frame->isAncestorOf(edit), unit.field);
+        QVERIFY(edit->text().isEmpty());
+        QLabel* caption = labelFor(&dialog, edit);
+        QVERIFY2(caption, unit.field);
+        QCOMPARE(caption->text(), QLatin1String(unit.caption));
+        QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        QVERIFY(placeOf(&dialog, caption).bottom() <= placeOf(&dialog, edit).top());
+        QVERIFY(qAbs(placeOf(&dialog, caption).center().x() - placeOf(&dialog, edit).center().x()) <= 1);
+        QCOMPARE(labelRightOf(&dialog, edit), QLatin1String(unit.abbreviation));
+    }
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("&Done"));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("&Help"));
+    // Help and Done side by side below the frame at the right, Help on the left.
+    QVERIFY(placeOf(&dialog, "Command2").top() > placeOf(&dialog, frame).bottom());
+    QCOMPARE(placeOf(&dialog, "Command2").top(), placeOf(&dialog, "Command1").top());
+    QVERIFY(placeOf(&dialog, "Command2").right() < placeOf(&dialog, "Command1").left());
+    QVERIFY(placeOf(&dialog, "Command2").left() > placeOf(&dialog, "EBxTRLB").left());
+}
+
+void TestWeightDialog::fourColumns()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const int columns[] = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3};
+    const int rows[] = {0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 4, 0, 1, 2, 3};
+    const double pitch = 720.0 * dialog.logicalDpiY() / 1440.0;
+    const QRect first = placeOf(&dialog, units[0].field);
+    int previousColumnLeft = -1;
+    for (int i = 0; i < 17; ++i) {
+        const QRect place = placeOf(&dialog, units[i].field);
+        const int top = placeOf(&dialog, units[i - rows[i]].field).top();
+        QVERIFY2(qAbs(place.top() - first.top() - rows[i] * pitch) < 2, units[i].field);
+        QCOMPARE(place.left(), placeOf(&dialog, units[i - rows[i]].field).left());
+        QCOMPARE(top, first.top());
+        if (rows[i] == 0) {
+            QVERIFY(place.left() > previousColumnLeft);
+            previousColumnLeft = place.left();
+        }
+        QVERIFY(columns[i] == 0 || place.left() > first.right());
+    }
+}
+
+void TestWeightDialog::returnKeepsTheTypedTextAndWritesTheRest()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    dialog.show();
+    typeAndReturn(field(&dialog, "EBxKG"), QStringLiteral("1"));
+    QCOMPARE(unitTexts(&dialog),
+        strings({"1,000.00", "1.00", "0.01", "0.001", "15,384.6154", "643.0868", "35.2734", "32.1502",
+            "2.6792", "2.2046", "0.1575", "0.0882", "0.0787", "0.022", "0.0197", "0.0011", "0.001"}));
+
+    typeAndReturn(field(&dialog, "EBxG"), QStringLiteral("123456789"));
+    QCOMPARE(field(&dialog, "EBxG")->text(), QStringLiteral("123,456,789.00"));
+    QCOMPARE(field(&dialog, "EBxKG")->text(), QStringLiteral("123,456.80"));
+    QCOMPARE(field(&dialog, "EBxQ")->text(), QStringLiteral("1,234.5679"));
+
+    typeAndReturn(field(&dialog, "EBxCWT"), QString());
+    QStringList zeros(17, QStringLiteral("0.00"));
+    zeros[14] = QString();
+    QCOMPARE(unitTexts(&dialog), zeros);
+}
+
+void TestWeightDialog::returnInAFieldKeepsTheDialogOpen()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    for (const Unit& unit : units) {
+        QLineEdit* edit = field(&dialog, unit.field);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(edit, Qt::Key_Enter);
+        QVERIFY2(dialog.isVisible(), unit.field);
+    }
+    QCOMPARE(dialog.result(), 0);
+}
+
+void TestWeightDialog::returnRightAfterOpeningClosesTheDialog()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestWeightDialog::focusOrder()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QStringList order;
+    for (int i = 0; i < 20; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order,
+        strings({"Command1", "EBxG", "EBxKG", "EBxQ", "EBxT", "EBxGR", "EBxDWT", "EBxOZ", "EBxTROZ", "EBxLB",
+            "EBxTRLB", "EBxUSCWT", "EBxST", "EBxUSQR", "EBxQR", "EBxCWT", "EBxSHTN", "EBxLTN", "Command2",
+            "Command1"}));
+}
+
+void TestWeightDialog::outOfRangeShowsAMessageAndChangesNothing()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    dialog.show();
+    typeAndReturn(field(&dialog, "EBxLB"), QStringLiteral("1"));
+    QStringList before = unitTexts(&dialog);
+    QLineEdit* longTons = field(&dialog, "EBxLTN");
+    longTons->clear();
+    QTest::keyClicks(longTons, QStringLiteral("1E33"));
+    before[16] = QStringLiteral("1E33");
+    QString message;
+    test_support::whenModal(
+        [&](QWidget* box) {
+            message = box->windowTitle() + QLatin1Char('|')
+                + box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        },
+        &dialog);
+    QTest::keyClick(longTons, Qt::Key_Return);
+    QCOMPARE(message, QStringLiteral("Input restriction|Sorry, this value is too large to convert."));
+    QCOMPARE(unitTexts(&dialog), before);
+    QVERIFY(dialog.isVisible());
+}
+
+void TestWeightDialog::helpShowsTheWeightTopic()
+{
+    convert::MeasureDialog dialog(convert::weightTable());
+    dialog.show();
+    QString caption;
+    QString topic;
+    QString text;
+    test_support::whenModal(
+        [&](QWidget* window) {
+            caption = window->windowTitle();
+            topic = window->findChild<QLabel*>(QStringLiteral("txtTopic"))->text();
+            text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText();
+            window->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        },
+        &dialog);
+    dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    QCOMPARE(caption, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(topic, QStringLiteral("Weight Conversion Dialog"));
+    QCOMPARE(text, app::help_texts::measures());
+    QVERIFY(dialog.isVisible());
+}
+
+void TestWeightDialog::opensFromToolBarAndMenuWithDoneFocused()
+{
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The first opening gets Return at once; the second converts first and then returns to Done.
+    for (const auto& [actionName, typeFirst] :
+        {std::pair("Toolbar1_Weight", false), std::pair("mnuMeasureWeight", true)}) {
+        QString opened;
+        QString focused;
+        QStringList textsAtOpening;
+        bool closedByReturn = false;
+        test_support::whenModal(
+            [&](QWidget* dialog) {
+                opened = dialog->objectName();
+                textsAtOpening = unitTexts(dialog);
+                focused = dialog->focusWidget()->objectName();
+                if (typeFirst) {
+                    typeAndReturn(field(dialog, "EBxKG"), QStringLiteral("2"));
+                    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->setFocus();
+                }
+                QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+                closedByReturn = !dialog->isVisible();
+                if (!closedByReturn)
+                    dialog->close();
+            },
+            &window, 5000,
+            [] {
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+            });
+        window.findChild<QAction*>(QLatin1String(actionName))->trigger();
+        QCOMPARE(opened, QStringLiteral("frmWeight"));
+        QCOMPARE(focused, QStringLiteral("Command1"));
+        QCOMPARE(textsAtOpening, QStringList(17));
+        QVERIFY(closedByReturn);
+    }
+}
+
+QTEST_MAIN(TestWeightDialog)
+#include "tst_weight_dialog.moc"
