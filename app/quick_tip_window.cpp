@@ -75,7 +75,8 @@ QuickTipWindow::QuickTipWindow(QWidget* parent)
     QString text = strings.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_tip->setPlainText(text);
-    m_tip->setAccessibleName(strings.topic);
+    // A screen reader names the text after the topic it explains, or plainly where there is no topic.
+    m_tip->setAccessibleName(strings.topic.isEmpty() ? QStringLiteral("Help text") : strings.topic);
 }
 
 } // namespace app

@@ -1,0 +1,40 @@
+// Renders the program's scalable icon to the fixed-size PNGs of the icon theme at build time, so that
+// the package needs no image converter besides the Qt it is built with.
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    // Painting shapes into an image needs no windowing system, so no application object is made and
+    // the build needs no display.
+    QTextStream errors(stderr);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    bool sizeRead = false;
+    const int size = arguments.size() == 4 ? arguments.at(3).toInt(&sizeRead) : 0;
+    if (!sizeRead || size < 1 || size > 4096) {
+        errors << "usage: render_icon INPUT.svg OUTPUT.png SIZE\n";
+        return 2;
+    }
+    QSvgRenderer renderer(arguments.at(1));
+    if (!renderer.isValid()) {
+        errors << "cannot read " << arguments.at(1) << '\n';
+        return 1;
+    }
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        renderer.render(&painter, QRectF(0, 0, size, size));
+    }
+    if (!image.save(arguments.at(2), "PNG")) {
+        errors << "cannot write " << arguments.at(2) << '\n';
+        return 1;
+    }
+    return 0;
+}

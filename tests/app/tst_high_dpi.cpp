@@ -1,0 +1,223 @@
+#include "app/icons.h"
+#include "app/main_window.h"
+#include "app/topic.h"
+#include "app/twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(app::Topic)
+
+namespace {
+
+constexpr double scale = 2.0;
+
+// True where the image holds more than one colour, that is, where something was drawn.
+bool drawn(const QImage& image)
+{
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != first)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The room a control's text needs: a push button's caption with the style's margins (the style's
+// preferred button width is a matter of taste, not of fit), for other controls their minimum size.
+QSize neededFor(QWidget* control)
+{
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QString caption = button->text();
+        caption.remove(QLatin1Char('&'));
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        return {
+            button->fontMetrics().horizontalAdvance(caption) + 2 * margin, button->fontMetrics().height()};
+    }
+    return control->minimumSizeHint();
+}
+
+bool hasText(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return !label->text().isEmpty();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return !button->text().isEmpty();
+    return false;
+}
+
+// Names the first visible child whose box leaves its parent, or whose text needs more room than it has.
+QString firstMisfit(QWidget* window)
+{
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        // A widget of no size draws nothing, such as the paper rectangle before a sheet is chosen.
+        if (!child->isVisible() || child->isWindow() || child->geometry().isEmpty())
+            continue;
+        const QWidget* parent = child->parentWidget();
+        if (!parent->rect().contains(child->geometry()))
+            return QStringLiteral("%1 leaves %2").arg(child->objectName(), parent->objectName());
+        const QSize needed = neededFor(child);
+        if (hasText(child) && (child->width() < needed.width() || child->height() < needed.height())) {
+            return QStringLiteral("%1 is %2x%3 but needs %4x%5")
+                .arg(child->objectName())
+                .arg(child->width())
+                .arg(child->height())
+                .arg(needed.width())
+                .arg(needed.height());
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+// Runs with a scale factor of 2, as on a high-density screen: geometry in twips and points stays the same
+// in device-independent pixels, and every picture is drawn with twice as many device pixels.
+class TestHighDpi final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void screenIsScaled();
+    void iconsRenderSharpAtTwice_data();
+    void iconsRenderSharpAtTwice();
+    void mainWindowFitsAndDrawsAtTwice();
+    void paperRectangleKeepsItsLogicalSize();
+    void dialogsFitTheirContents_data();
+    void dialogsFitTheirContents();
+};
+
+void TestHighDpi::screenIsScaled()
+{
+    QCOMPARE(qApp->devicePixelRatio(), scale);
+    QWidget widget;
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QCOMPARE(widget.devicePixelRatioF(), scale);
+    // Twips go through the logical DPI, which the scale factor leaves alone: one inch is 1440 twips.
+    QCOMPARE(app::twipsToPixelsX(&widget, 1440), widget.logicalDpiX());
+    QCOMPARE(app::twipsToPixelsY(&widget, 1440), widget.logicalDpiY());
+}
+
+void TestHighDpi::iconsRenderSharpAtTwice_data()
+{
+    QTest::addColumn<QIcon>("icon");
+    QTest::newRow("program icon") << app::icons::program();
+    QTest::newRow("quick-help icon") << app::icons::help();
+    QTest::newRow("panel picture") << app::icons::panel();
+    for (int index = 1; index <= 9; ++index)
+        QTest::addRow("toolbar image %d", index) << app::icons::image(index);
+}
+
+void TestHighDpi::iconsRenderSharpAtTwice()
+{
+    QFETCH(QIcon, icon);
+    const QPixmap pixmap = icon.pixmap(QSize(16, 16), scale);
+    QCOMPARE(pixmap.size(), QSize(32, 32));
+    QCOMPARE(pixmap.devicePixelRatio(), scale);
+    QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(16, 16));
+    QVERIFY(drawn(pixmap.toImage()));
+}
+
+void TestHighDpi::mainWindowFitsAndDrawsAtTwice()
+{
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->iconSize(), QSize(16, 16));
+    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Picture1"))->size(), QSize(450, 318));
+    const QString misfit = firstMisfit(&window);
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+
+    // A toolbar button draws its picture with the screen's density.
+    auto* button
+        = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->findChildren<QToolButton*>().value(0);
+    QVERIFY(button);
+    const QPixmap grabbed = button->grab();
+    QCOMPARE(grabbed.devicePixelRatio(), scale);
+    QCOMPARE(grabbed.size(), button->size() * 2);
+
+    const QPixmap whole = window.grab();
+    QCOMPARE(whole.size(), window.size() * 2);
+    auto* image = window.findChild<QLabel*>(QStringLiteral("Image1"));
+    QCOMPARE(image->size(), QSize(32, 32));
+    QCOMPARE(image->pixmap().devicePixelRatio(), scale);
+}
+
+void TestHighDpi::paperRectangleKeepsItsLogicalSize()
+{
+    std::unique_ptr<QDialog> dialog = app::createTopicDialog(app::Topic::Paper, nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* shape = dialog->findChild<QWidget*>(QStringLiteral("Shape1"));
+    QVERIFY(list && shape);
+    list->setCurrentItem(list->findItems(QStringLiteral("A4"), Qt::MatchExactly).value(0));
+
+    // A4 is 525 by 742.5 twips at (4200, 720) in the frame: at 96 logical dots per inch that is 35 by 50
+    // device-independent pixels at (280, 48), and twice as many device pixels.
+    QCOMPARE(dialog->logicalDpiX(), 96);
+    QCOMPARE(dialog->logicalDpiY(), 96);
+    QCOMPARE(shape->geometry(), QRect(280, 48, 35, 50));
+    QCOMPARE(dialog->size(), QSize(458, 320));
+
+    const QImage drawing = dialog->grab().toImage();
+    QCOMPARE(drawing.size(), dialog->size() * 2);
+    const QPoint centre = shape->mapTo(dialog.get(), shape->rect().center()) * 2;
+    QCOMPARE(QColor(drawing.pixel(centre)), QColor(255, 255, 192));
+    // The outline is one logical pixel, drawn two device pixels wide.
+    const QPoint corner = shape->mapTo(dialog.get(), QPoint(0, shape->height() / 2)) * 2;
+    QCOMPARE(QColor(drawing.pixel(corner)), QColor(Qt::black));
+    QCOMPARE(QColor(drawing.pixel(corner + QPoint(1, 0))), QColor(Qt::black));
+    QCOMPARE(QColor(drawing.pixel(corner + QPoint(2, 0))), QColor(255, 255, 192));
+}
+
+void TestHighDpi::dialogsFitTheirContents_data()
+{
+    QTest::addColumn<app::Topic>("topic");
+    QTest::newRow("linear dialog") << app::Topic::Linear;
+    QTest::newRow("surface dialog") << app::Topic::Surface;
+    QTest::newRow("volume dialog") << app::Topic::Volume;
+    QTest::newRow("weight dialog") << app::Topic::Weight;
+    QTest::newRow("paper sizes dialog") << app::Topic::Paper;
+    QTest::newRow("number systems dialog") << app::Topic::Number;
+    QTest::newRow("clothing sizes dialog") << app::Topic::Cloth;
+    QTest::newRow("miscellaneous dialog") << app::Topic::Misc;
+}
+
+void TestHighDpi::dialogsFitTheirContents()
+{
+    QFETCH(app::Topic, topic);
+    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QCOMPARE(dialog->devicePixelRatioF(), scale);
+    const QString misfit = firstMisfit(dialog.get());
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+    QVERIFY(dialog->width() >= dialog->minimumSizeHint().width());
+    QVERIFY(dialog->height() >= dialog->minimumSizeHint().height());
+    QCOMPARE(dialog->grab().size(), dialog->size() * 2);
+}
+
+int main(int argc, char* argv[])
+{
+    // Read once, when the application starts.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication application(argc, argv);
+    TestHighDpi test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_high_dpi.moc"
