@@ -1,0 +1,353 @@
+#include "app/help.h"
+#include "app/main_window.h"
+#include "app/quick_tip_window.h"
+#include "app/topic.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+
+#include <initializer_list>
+#include <memory>
+
+Q_DECLARE_METATYPE(app::Topic)
+
+namespace {
+
+bool takesTabFocus(const QWidget* widget)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isVisible()
+        && widget->isEnabled();
+}
+
+// What a screen reader announces for the control.
+QString spokenName(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name).trimmed() : QString();
+}
+
+QList<QWidget*> focusableControls(QWidget* window)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (takesTabFocus(widget))
+            controls.append(widget);
+    }
+    return controls;
+}
+
+// An exclusive group of option buttons is a single Tab stop, at its checked button; the arrow keys move
+// within the group.
+QList<QWidget*> tabStops(QWidget* window)
+{
+    QList<QWidget*> stops;
+    for (QWidget* widget : focusableControls(window)) {
+        auto* option = qobject_cast<QRadioButton*>(widget);
+        if (!option || !option->autoExclusive() || option->isChecked())
+            stops.append(widget);
+    }
+    return stops;
+}
+
+QString describe(const QWidget* widget)
+{
+    if (!widget)
+        return QStringLiteral("(nothing)");
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName());
+}
+
+// Presses `key` in the focused widget until the focus comes back to where it started, and returns the
+// widgets it visited on the way, starting with the one that had the focus.
+QList<QWidget*> walkFocus(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers, int limit)
+{
+    QList<QWidget*> visited;
+    QWidget* first = QApplication::focusWidget();
+    if (!first)
+        return visited;
+    visited.append(first);
+    for (int step = 0; step < limit; ++step) {
+        QWidget* current = QApplication::focusWidget();
+        QTest::keyClick(current ? current : window, key, modifiers);
+        QWidget* next = QApplication::focusWidget();
+        if (next == first || next == nullptr)
+            break;
+        visited.append(next);
+    }
+    return visited;
+}
+
+QStringList texts(std::initializer_list<const char*> latin1)
+{
+    QStringList result;
+    for (const char* text : latin1)
+        result.append(QString::fromLatin1(text));
+    return result;
+}
+
+QStringList names(const QList<QWidget*>& widgets)
+{
+    QStringList result;
+    for (const QWidget* widget : widgets)
+        result.append(widget->objectName());
+    return result;
+}
+
+} // namespace
+
+class TestAccessibility final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+    void fieldsAreNamedAfterTheirUnit_data();
+    void fieldsAreNamedAfterTheirUnit();
+    void tabWalksTheFocusOrder_data();
+    void tabWalksTheFocusOrder();
+    void optionButtonsTakeArrowKeys();
+    void quickHelpIsNamedAndWalkable();
+    void mainWindowMenusAreReachableByKeyboard();
+
+private:
+    static void addTopics();
+};
+
+void TestAccessibility::addTopics()
+{
+    QTest::addColumn<app::Topic>("topic");
+    QTest::newRow("linear dialog") << app::Topic::Linear;
+    QTest::newRow("surface dialog") << app::Topic::Surface;
+    QTest::newRow("volume dialog") << app::Topic::Volume;
+    QTest::newRow("weight dialog") << app::Topic::Weight;
+    QTest::newRow("paper sizes dialog") << app::Topic::Paper;
+    QTest::newRow("number systems dialog") << app::Topic::Number;
+    QTest::newRow("clothing sizes dialog") << app::Topic::Cloth;
+    QTest::newRow("miscellaneous dialog") << app::Topic::Misc;
+}
+
+void TestAccessibility::everyControlHasAName_data()
+{
+    addTopics();
+}
+
+void TestAccessibility::everyControlHasAName()
+{
+    QFETCH(app::Topic, topic);
+    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    QVERIFY(dialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    const QList<QWidget*> controls = focusableControls(dialog.get());
+    QVERIFY(controls.size() >= 3);
+    QStringList unnamed;
+    QHash<QString, QStringList> holders;
+    for (QWidget* control : controls) {
+        const QString name = spokenName(control);
+        if (name.isEmpty())
+            unnamed.append(describe(control));
+        else
+            holders[name].append(control->objectName());
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("without a name: ") + unnamed.join(u", ")));
+    // Two controls announced alike could not be told apart by ear.
+    for (auto it = holders.cbegin(); it != holders.cend(); ++it) {
+        QVERIFY2(it.value().size() == 1,
+            qPrintable(QStringLiteral("\"%1\" names %2").arg(it.key(), it.value().join(u", "))));
+    }
+    // Button names are their captions without the access-key marker.
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        if (!takesTabFocus(button) || button->text().isEmpty())
+            continue;
+        QString caption = button->text();
+        caption.remove(QLatin1Char('&'));
+        QCOMPARE(spokenName(button), caption);
+    }
+}
+
+void TestAccessibility::fieldsAreNamedAfterTheirUnit_data()
+{
+    QTest::addColumn<app::Topic>("topic");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("linear field by its caption")
+        << app::Topic::Linear << QStringLiteral("EBxKM") << QStringLiteral("Kilometer");
+    QTest::newRow("linear field without abbreviation")
+        << app::Topic::Linear << QStringLiteral("EBxNMI") << QStringLiteral("Nautical Mile");
+    QTest::newRow("surface field") << app::Topic::Surface << QStringLiteral("EbxSQYD")
+                                   << QStringLiteral("Square Yard");
+    QTest::newRow("weight field") << app::Topic::Weight << QStringLiteral("EBxLB")
+                                  << QStringLiteral("Avdp. Pound");
+    QTest::newRow("volume field") << app::Topic::Volume << QStringLiteral("EBxHL")
+                                  << QStringLiteral("Hectoliter");
+    QTest::newRow("shared caption told apart by the column heading")
+        << app::Topic::Volume << QStringLiteral("EBxUSPTDR") << QStringLiteral("US. Pint, US Custom (dry)");
+    QTest::newRow("shared caption told apart by the abbreviation")
+        << app::Topic::Weight << QStringLiteral("EBxCWT") << QStringLiteral("Quintal, cwt");
+    QTest::newRow("volume box edge") << app::Topic::Volume << QStringLiteral("ebxLength")
+                                     << QStringLiteral("Length");
+    QTest::newRow("temperature field")
+        << app::Topic::Misc << QStringLiteral("ebxCelsius") << QStringLiteral("\u00b0 Celsius");
+    QTest::newRow("fuel field") << app::Topic::Misc << QStringLiteral("ebxLtr100km")
+                                << QStringLiteral("Liter/100km");
+    QTest::newRow("number field") << app::Topic::Number << QStringLiteral("ebxHex")
+                                  << QStringLiteral("Hexadecimal");
+    QTest::newRow("paper list by its heading")
+        << app::Topic::Paper << QStringLiteral("List1") << QStringLiteral("Size Name");
+}
+
+void TestAccessibility::fieldsAreNamedAfterTheirUnit()
+{
+    QFETCH(app::Topic, topic);
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* widget = dialog->findChild<QWidget*>(field);
+    QVERIFY(widget);
+    QCOMPARE(spokenName(widget), name);
+}
+
+void TestAccessibility::tabWalksTheFocusOrder_data()
+{
+    QTest::addColumn<app::Topic>("topic");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("linear dialog") << app::Topic::Linear
+                                   << texts({"EBxCM", "EBxM", "EBxKM", "EBxIN", "EBxFT", "EBxYD", "EBxMI",
+                                          "EBxNMI", "Command1", "Command2"});
+    QTest::newRow("surface dialog") << app::Topic::Surface
+                                    << texts({"EbxQM", "EbxARE", "EbxQKM", "EbxHA", "EbxSQFT", "EbxSQYD",
+                                           "EbxACRE", "EbxSQMI", "EbxCL", "Command1", "Command2"});
+    // Meter and Feet are one Tab stop between them (see optionButtonsTakeArrowKeys).
+    QTest::newRow("volume dialog: units column by column, then the box")
+        << app::Topic::Volume
+        << texts({"EBxCM3", "EBxML", "EBxDM3", "EBxL", "EBxHL", "EBxM3", "EBxCUIN", "EBxCUFT", "EBxCUYD",
+               "EBxRT", "EBxOZFL", "EBxIMPGI", "EBxIMPPT", "EBxIMPQT", "EBxIMPGAL", "EBxIMPPK", "EBxIMPBUSH",
+               "EBxOZFLUS", "EBxUSGILL", "EBxUSPTLI", "EBxUSQT", "EBxUSGAL", "EBxUSPTDR", "EBxUSQTDR",
+               "EBxUSPK", "EBxUSBUSH", "ebxLength", "ebxHeight", "ebxWidth", "optMeter", "btnCompute",
+               "Command2", "Command1"});
+    QTest::newRow("weight dialog: Done first, Help last")
+        << app::Topic::Weight
+        << texts({"Command1", "EBxG", "EBxKG", "EBxQ", "EBxT", "EBxGR", "EBxDWT", "EBxOZ", "EBxTROZ", "EBxLB",
+               "EBxTRLB", "EBxUSCWT", "EBxST", "EBxUSQR", "EBxQR", "EBxCWT", "EBxSHTN", "EBxLTN",
+               "Command2"});
+    QTest::newRow("miscellaneous dialog: buttons before the fuel fields")
+        << app::Topic::Misc
+        << texts(
+               {"ebxCelsius", "ebxFahrenheit", "ebxKelvin", "ebxReaumur", "ebxBtu", "ebxMegajoule", "ebxKWh",
+                   "ebxTherm", "ebxPS", "ebxKW", "btnHelp", "btnDone", "ebxMilesGallon", "ebxLtr100km"});
+    QTest::newRow("number systems dialog: buttons before the addresses")
+        << app::Topic::Number
+        << texts({"ebxDec", "ebxBin", "ebxOct", "ebxHex", "ebxRom", "Command2", "Command1", "ebxHexAddr",
+               "ebxKanAddr"});
+    QTest::newRow("paper sizes dialog") << app::Topic::Paper << texts({"List1", "Command1", "Command2"});
+    QTest::newRow("clothing sizes dialog: group by group, then Help and Done")
+        << app::Topic::Cloth
+        << texts({"lbxMenSuitUS", "lbxMenSuitUK", "lbxMenSuitEU", "lbxWomSuitUS", "lbxWomSuitUK",
+               "lbxWomSuitEU", "lbxMenShirtUS", "lbxMenShirtUK", "lbxMenShirtEU", "lbxWomBloUS",
+               "lbxWomBloUK", "lbxWomBloEU", "lbxMenShoeUS", "lbxMenShoeUK", "lbxMenShoeEU", "lbxWomShoeUS",
+               "lbxWomShoeUK", "lbxWomShoeEU", "lbxKidUS", "lbxKidUK", "lbxKidEU", "Command2", "Command1"});
+}
+
+void TestAccessibility::tabWalksTheFocusOrder()
+{
+    QFETCH(app::Topic, topic);
+    QFETCH(QStringList, order);
+    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    QCOMPARE(
+        QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(), order.first());
+
+    const QList<QWidget*> forward = walkFocus(dialog.get(), Qt::Key_Tab, Qt::NoModifier, 2 * order.size());
+    QCOMPARE(names(forward), order);
+    // Every control that takes the focus is on the way, and none twice.
+    const QList<QWidget*> controls = tabStops(dialog.get());
+    QCOMPARE(QSet<QWidget*>(forward.cbegin(), forward.cend()).size(), forward.size());
+    QCOMPARE(
+        QSet<QWidget*>(forward.cbegin(), forward.cend()), QSet<QWidget*>(controls.cbegin(), controls.cend()));
+    QVERIFY(dialog->isVisible());
+
+    // Shift+Tab goes the same way back: from the first control to the last, and so on.
+    const QList<QWidget*> backward
+        = walkFocus(dialog.get(), Qt::Key_Backtab, Qt::ShiftModifier, 2 * order.size());
+    QStringList reversed{order.first()};
+    for (qsizetype i = order.size() - 1; i > 0; --i)
+        reversed.append(order.at(i));
+    QCOMPARE(names(backward), reversed);
+}
+
+void TestAccessibility::optionButtonsTakeArrowKeys()
+{
+    std::unique_ptr<QDialog> dialog = app::createTopicDialog(app::Topic::Volume, nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto* metre = dialog->findChild<QRadioButton*>(QStringLiteral("optMeter"));
+    auto* feet = dialog->findChild<QRadioButton*>(QStringLiteral("optFeet"));
+    QVERIFY(metre && feet);
+    dialog->findChild<QWidget*>(QStringLiteral("ebxWidth"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), metre);
+    QTest::keyClick(metre, Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), feet);
+    QVERIFY(feet->isChecked());
+    QVERIFY(!metre->isChecked());
+    // Now Feet is the group's Tab stop, between the width and Compute.
+    QTest::keyClick(feet, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btnCompute"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), feet);
+    QTest::keyClick(feet, Qt::Key_Up);
+    QVERIFY(metre->isChecked());
+}
+
+void TestAccessibility::quickHelpIsNamedAndWalkable()
+{
+    app::helpStrings() = {};
+    {
+        app::QuickTipWindow window;
+        QCOMPARE(
+            spokenName(window.findChild<QWidget*>(QStringLiteral("txtTip"))), QStringLiteral("Help text"));
+    }
+    app::helpStrings().topic = QStringLiteral("Paper Sizes Dialog");
+    app::QuickTipWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (QWidget* control : focusableControls(&window))
+        QVERIFY2(!spokenName(control).isEmpty(), qPrintable(describe(control)));
+    QCOMPARE(spokenName(window.findChild<QWidget*>(QStringLiteral("txtTip"))),
+        QStringLiteral("Paper Sizes Dialog"));
+    QCOMPARE(names(walkFocus(&window, Qt::Key_Tab, Qt::NoModifier, 4)), texts({"btnOK", "txtTip"}));
+}
+
+void TestAccessibility::mainWindowMenusAreReachableByKeyboard()
+{
+    app::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The toolbar's picture buttons have no text of their own; their key names them for a screen reader.
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->inherits("QToolButton") && control->isVisible())
+            QVERIFY2(!spokenName(control).isEmpty(), qPrintable(describe(control)));
+    }
+    // Every topic is a menu entry with a shortcut, so no dialog needs the mouse to open.
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("mnuMeasure"));
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 8);
+    for (const QAction* action : menu->actions()) {
+        QVERIFY2(!action->shortcut().isEmpty(), qPrintable(action->objectName()));
+        QVERIFY(action->text().contains(QLatin1Char('&')));
+    }
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
