@@ -131,7 +131,7 @@ QWidget* MeasureDialog::buildGroup(int group)
     grid->setVerticalSpacing(2);
 
     QList<Cell> cells;
-    const int fieldWidth = app::twipsToPixelsX(this, m_table.fieldWidthTwips);
+    const int fieldWidth = this->fieldWidth();
     for (std::size_t i = 0; i < m_table.fields.size(); ++i) {
         const UnitField& unit = m_table.fields[i];
         if (unit.group != group)
@@ -201,7 +201,7 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
         headingRows = 1;
     }
 
-    const int fieldWidth = app::twipsToPixelsX(this, m_table.fieldWidthTwips);
+    const int fieldWidth = this->fieldWidth();
     for (int column = 0; column < columns; ++column) {
         int captionWidth = 0;
         int abbreviationWidth = 0;
@@ -246,6 +246,15 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
             grid->addWidget(cell.abbreviation, row + 1, column + 2, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
+}
+
+int MeasureDialog::fieldWidth() const
+{
+    // The designed width, or wider where the desktop's font needs it for a six-figure result with four
+    // decimals, so that a result is never cut off.
+    constexpr int textMargins = 12;
+    const int designed = app::twipsToPixelsX(this, m_table.fieldWidthTwips);
+    return std::max(designed, fontMetrics().horizontalAdvance(QStringLiteral("-000,000.0000")) + textMargins);
 }
 
 void MeasureDialog::addBelowFields(QWidget* widget)

@@ -47,6 +47,7 @@ private:
     };
 
     void convertFrom(int field);
+    int fieldWidth() const;
     QWidget* buildGroup(int group);
     void placeCaptionsAbove(QGridLayout* grid, int group, const QList<Cell>& cells);
     void placeCaptionsRight(QGridLayout* grid, const QList<Cell>& cells);
