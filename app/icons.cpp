@@ -3,9 +3,11 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <array>
+#include <memory>
 
 // The pictures live in the GUI library's resources, which a static library must register itself.
 static void registerResources()
@@ -17,7 +19,10 @@ namespace app::icons {
 
 namespace {
 
-// Renders one SVG at whatever size and device pixel ratio a widget asks for.
+// Renders one SVG at whatever size and device pixel ratio a widget asks for. The document is read once
+// per icon, and every picture rendered is kept in the application's pixmap cache, so a repaint, or the
+// same picture asked for again (the window icon by the window and by the application), copies pixels
+// instead of drawing the SVG anew.
 class SvgIconEngine final : public QIconEngine
 {
 public:
@@ -27,10 +32,11 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
     {
-        QSvgRenderer renderer(m_path);
+        if (!m_renderer)
+            m_renderer = std::make_unique<QSvgRenderer>(m_path);
         if (mode == QIcon::Disabled)
             painter->setOpacity(0.4);
-        renderer.render(painter, QRectF(rect));
+        m_renderer->render(painter, QRectF(rect));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
@@ -41,7 +47,16 @@ public:
     // Qt asks with the size already in device pixels.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap pixmap(size);
+        const QString key = QStringLiteral("tallyo-svg:%1:%2x%3:%4:%5")
+                                .arg(m_path)
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(static_cast<int>(mode))
+                                .arg(scale);
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        pixmap = QPixmap(size);
         pixmap.fill(Qt::transparent);
         {
             QPainter painter(&pixmap);
@@ -49,6 +64,7 @@ public:
             paint(&painter, QRect(QPoint(0, 0), pixmap.size()), mode, state);
         }
         pixmap.setDevicePixelRatio(scale);
+        QPixmapCache::insert(key, pixmap);
         return pixmap;
     }
 
@@ -57,6 +73,7 @@ public:
 
 private:
     QString m_path;
+    std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
 QIcon fromSvg(const char* name)

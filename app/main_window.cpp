@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -63,18 +64,26 @@ class PanelPicture final : public QWidget
 public:
     explicit PanelPicture(QWidget* parent)
         : QWidget(parent)
+        , m_picture(icons::panel())
     {
         setFixedSize(179, 318);
+        // The picture covers the whole widget, so nothing beneath it needs painting first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
+    // The icon keeps the rendered picture, so a repaint copies pixels instead of drawing the SVG again.
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        icons::panel().paint(&painter, rect());
+        painter.drawPixmap(rect(), m_picture.pixmap(size(), devicePixelRatioF()));
     }
+
+private:
+    QIcon m_picture;
 };
+
+constexpr QLatin1String designedFamily("MS Sans Serif");
 
 QLabel* panelLabel(QWidget* parent, const char* name, const QString& text, double pointSize, bool bold)
 {
@@ -83,8 +92,10 @@ QLabel* panelLabel(QWidget* parent, const char* name, const QString& text, doubl
     label->setAlignment(Qt::AlignCenter);
     if (pointSize > 0) {
         // The panel was designed for "MS Sans Serif"; where it is missing the sans-serif family serves.
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setStyleHint(QFont::SansSerif);
+        // Asking the font database first spares a search for a substitute while the window starts.
+        QFont font = QApplication::font();
+        if (QFontDatabase::hasFamily(designedFamily))
+            font.setFamily(designedFamily);
         font.setPointSizeF(pointSize);
         font.setBold(bold);
         label->setFont(font);
