@@ -89,9 +89,20 @@ struct Decimal
 
 template <typename T> Decimal decimalDigits(T value, int significant)
 {
+    const T magnitude = std::fabs(value);
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
         std::chars_format::scientific, significant - 1);
+    // Rounding up can carry the largest values past the range (1.7976931348623157E+308 gives
+    // 1.79769313486232E+308), and a text of those digits would read back as an infinity. Such a value
+    // keeps its leading digits instead, taken from a form long enough to hold them exactly.
+    T back{};
+    bool cutOff = false;
+    if (std::from_chars(buffer.data(), result.ptr, back).ec == std::errc::result_out_of_range) {
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+            std::chars_format::scientific, std::numeric_limits<T>::max_digits10 - 1);
+        cutOff = true;
+    }
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
     Decimal decimal;
@@ -99,6 +110,8 @@ template <typename T> Decimal decimalDigits(T value, int significant)
         if (c != '.')
             decimal.digits.push_back(c);
     }
+    if (cutOff)
+        decimal.digits.resize(static_cast<std::size_t>(significant));
     std::from_chars(
         text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), decimal.exponent);
     return decimal;
@@ -154,11 +167,14 @@ double readNumber(const QString& text)
     };
 
     skipBlanks();
-    if (i + 1 < length && text.at(i) == u'&') {
-        const QChar kind = text.at(i + 1).toUpper();
+    if (i < length && text.at(i) == u'&') {
+        qsizetype k = i + 1;
+        while (k < length && isSkippedBlank(text.at(k)))
+            ++k;
+        const QChar kind = k < length ? text.at(k).toUpper() : QChar();
         if (kind == u'H' || kind == u'O') {
             const int base = kind == u'H' ? 16 : 8;
-            i += 2;
+            i = k + 1;
             double value = 0.0;
             for (;; ++i) {
                 skipBlanks();
@@ -237,7 +253,13 @@ double readNumber(const QString& text)
 
 std::optional<double> readDisplayNumber(const QString& text)
 {
-    const QString trimmed = text.trimmed();
+    // Only the blanks that lenient reading skips may surround the number, so that both readings agree
+    // on every text without grouping; a no-break space is no more a blank here than there.
+    QStringView trimmed(text);
+    while (!trimmed.isEmpty() && isSkippedBlank(trimmed.front()))
+        trimmed = trimmed.sliced(1);
+    while (!trimmed.isEmpty() && isSkippedBlank(trimmed.back()))
+        trimmed.chop(1);
     const qsizetype length = trimmed.size();
     qsizetype i = 0;
     bool negative = false;

@@ -17,8 +17,8 @@ namespace convert {
 double readNumber(const QString& text);
 
 // Reads a whole text in display notation ("," grouping in the integer part, "." decimal point,
-// exponent form accepted, blanks around it). Returns nothing when the text as a whole is not such a
-// number, including when its value lies outside the range of a double.
+// exponent form accepted, blanks, tabs and line feeds around it). Returns nothing when the text as a
+// whole is not such a number, including when its value lies outside the range of a double.
 std::optional<double> readDisplayNumber(const QString& text);
 
 // Plain number text of a double: up to 15 significant digits, no grouping, no trailing zeros, exponent

@@ -22,6 +22,7 @@ private Q_SLOTS:
     void plainTextSingle();
     void formatDisplay_data();
     void formatDisplay();
+    void formatDisplayOfTheLargestDouble();
     void formatField_data();
     void formatField();
 };
@@ -63,6 +64,8 @@ void TestNumberText::readNumber_data()
     QTest::newRow("octal stops at 8") << QStringLiteral("&o178") << 15.0;
     QTest::newRow("ampersand without digits") << QStringLiteral("&H") << 0.0;
     QTest::newRow("ampersand without kind") << QStringLiteral("&12") << 0.0;
+    QTest::newRow("blanks after the ampersand are skipped too") << QStringLiteral("& h 1 F") << 31.0;
+    QTest::newRow("ampersand at the end") << QStringLiteral("5&") << 5.0;
     QTest::newRow("large hexadecimal") << QStringLiteral("&HFFFFFFFFFFFFFFFF") << 18446744073709551615.0;
     QTest::newRow("digits of another script are not digits") << QStringLiteral("\u0661\u0662") << 0.0;
     QTest::newRow("full-width digits are not digits") << QStringLiteral("\uff11") << 0.0;
@@ -122,6 +125,11 @@ void TestNumberText::plainText_data()
     QTest::newRow("negative small value") << -1e-5 << QStringLiteral("-1E-05");
     QTest::newRow("single-precision factor shows")
         << static_cast<double>(9144.0f / 10000.0f) << QStringLiteral("0.914399981498718");
+    QTest::newRow("largest double is cut, not rounded past the range")
+        << std::numeric_limits<double>::max() << QStringLiteral("1.79769313486231E+308");
+    QTest::newRow("most negative double likewise")
+        << std::numeric_limits<double>::lowest() << QStringLiteral("-1.79769313486231E+308");
+    QTest::newRow("smallest subnormal") << 4.9e-324 << QStringLiteral("4.94065645841247E-324");
 }
 
 void TestNumberText::plainText()
@@ -192,6 +200,19 @@ void TestNumberText::formatDisplay()
     QCOMPARE(convert::formatDisplay(value, static_cast<DisplayFormat>(format)), text);
 }
 
+void TestNumberText::formatDisplayOfTheLargestDouble()
+{
+    const QString text
+        = convert::formatDisplay(std::numeric_limits<double>::max(), DisplayFormat::TwoDecimals);
+    // Fifteen digits, then zeros: 309 digits in 103 groups.
+    QCOMPARE(text.size(), 309 + 102 + 3);
+    QVERIFY(text.startsWith(QStringLiteral("179,769,313,486,231,000,")));
+    QVERIFY(text.endsWith(QStringLiteral(",000.00")));
+    // The FormatFields step of a later conversion reads the text again and leaves it as it is.
+    QCOMPARE(convert::readDisplayNumber(text).value_or(0.0), 1.79769313486231e308);
+    QCOMPARE(convert::formatField(text, DisplayFormat::TwoDecimals), text);
+}
+
 void TestNumberText::formatField_data()
 {
     QTest::addColumn<QString>("text");
@@ -204,6 +225,10 @@ void TestNumberText::formatField_data()
     QTest::newRow("exponent form") << QStringLiteral("1.5E3") << QStringLiteral("1,500.00");
     QTest::newRow("D exponent") << QStringLiteral("1.5D-1") << QStringLiteral("0.15");
     QTest::newRow("surrounding blanks") << QStringLiteral(" 7 ") << QStringLiteral("7.00");
+    QTest::newRow("tab and line feed around") << QStringLiteral("\t7\n") << QStringLiteral("7.00");
+    // Lenient reading stops at these, so the field must not show a number the conversion did not see.
+    QTest::newRow("no-break space unchanged") << QStringLiteral("\u00a07") << QStringLiteral("\u00a07");
+    QTest::newRow("carriage return unchanged") << QStringLiteral("7\r") << QStringLiteral("7\r");
     QTest::newRow("negative") << QStringLiteral("-3") << QStringLiteral("-3.00");
     QTest::newRow("empty text unchanged") << QString() << QString();
     QTest::newRow("blanks unchanged") << QStringLiteral("   ") << QStringLiteral("   ");
