@@ -1,11 +1,11 @@
 #include "app/help_texts.h"
 #include "convert/linear.h"
 #include "convert/measure_dialog.h"
-#include "support/modal.h"
+#include "support/dialog_test.h"
+#include "support/modal_recorder.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,12 +15,13 @@ const QStringList fieldNames
     = {QStringLiteral("EBxCM"), QStringLiteral("EBxM"), QStringLiteral("EBxKM"), QStringLiteral("EBxIN"),
         QStringLiteral("EBxFT"), QStringLiteral("EBxYD"), QStringLiteral("EBxMI"), QStringLiteral("EBxNMI")};
 
-QLineEdit* field(QWidget* dialog, const QString& name)
-{
-    return dialog->findChild<QLineEdit*>(name);
-}
-
 } // namespace
+
+using test_support::answerModals;
+using test_support::field;
+using test_support::fieldTexts;
+using test_support::placeOf;
+using test_support::SeenModal;
 
 class TestLinearDialog final : public QObject
 {
@@ -64,8 +65,7 @@ void TestLinearDialog::layoutAndNames()
     // Three columns: centimetre, inch and mile fields side by side, metre below centimetre.
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto pos
-        = [&](const char* name) { return field(&dialog, QLatin1String(name))->mapTo(&dialog, QPoint()); };
+    auto pos = [&](const char* name) { return placeOf(&dialog, name).topLeft(); };
     QCOMPARE(pos("EBxCM").y(), pos("EBxIN").y());
     QCOMPARE(pos("EBxIN").y(), pos("EBxMI").y());
     QVERIFY(pos("EBxCM").x() < pos("EBxIN").x());
@@ -74,10 +74,8 @@ void TestLinearDialog::layoutAndNames()
     QVERIFY(pos("EBxM").y() > pos("EBxCM").y());
     QVERIFY(pos("EBxKM").y() > pos("EBxM").y());
     QCOMPARE(pos("EBxNMI").y(), pos("EBxM").y());
-    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
-    auto* done = dialog.findChild<QPushButton*>(QStringLiteral("Command1"));
-    QVERIFY(help->mapTo(&dialog, QPoint()).x() < done->mapTo(&dialog, QPoint()).x());
-    QVERIFY(help->mapTo(&dialog, QPoint()).y() > pos("EBxKM").y());
+    QVERIFY(pos("Command2").x() < pos("Command1").x());
+    QVERIFY(pos("Command2").y() > pos("EBxKM").y());
 }
 
 void TestLinearDialog::returnConvertsAndKeepsTheDialogOpen()
@@ -94,8 +92,7 @@ void TestLinearDialog::returnConvertsAndKeepsTheDialogOpen()
     const QStringList expected = {QStringLiteral("100,000.00"), QStringLiteral("1,000.00"),
         QStringLiteral("1.00"), QStringLiteral("39,370.08"), QStringLiteral("3,280.84"),
         QStringLiteral("1,093.61"), QStringLiteral("0.62"), QStringLiteral("0.54")};
-    for (int i = 0; i < fieldNames.size(); ++i)
-        QCOMPARE(field(&dialog, fieldNames[i])->text(), expected[i]);
+    QCOMPARE(fieldTexts(&dialog, fieldNames), expected);
 
     // Return in a field that shows a grouped result converts its first group only.
     QLineEdit* yards = field(&dialog, QStringLiteral("EBxYD"));
@@ -143,31 +140,18 @@ void TestLinearDialog::outOfRangeShowsAMessageAndChangesNothing()
     QLineEdit* metres = field(&dialog, QStringLiteral("EBxM"));
     QTest::keyClicks(metres, QStringLiteral("2"));
     QTest::keyClick(metres, Qt::Key_Return);
-    QStringList before;
-    for (const QString& name : fieldNames)
-        before << field(&dialog, name)->text();
+    QStringList before = fieldTexts(&dialog, fieldNames);
 
     QLineEdit* kilometres = field(&dialog, QStringLiteral("EBxKM"));
     kilometres->clear();
     QTest::keyClicks(kilometres, QStringLiteral("1E306"));
     before[2] = QStringLiteral("1E306");
-    QString title;
-    QString text;
-    bool answered = false;
-    test_support::whenModal(
-        [&](QWidget* box) {
-            title = box->windowTitle();
-            text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            answered = true;
-            QTest::keyClick(box, Qt::Key_Return);
-        },
-        &dialog);
-    QTest::keyClick(kilometres, Qt::Key_Return);
-    QVERIFY(answered);
-    QCOMPARE(title, QStringLiteral("Input restriction"));
-    QCOMPARE(text, QStringLiteral("Sorry, this value is too large to convert."));
-    for (int i = 0; i < fieldNames.size(); ++i)
-        QCOMPARE(field(&dialog, fieldNames[i])->text(), before[i]);
+    const QList<SeenModal> seen
+        = answerModals(&dialog, [&] { QTest::keyClick(kilometres, Qt::Key_Return); }, {.pressReturn = true});
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral("Input restriction"));
+    QCOMPARE(seen.first().text, QStringLiteral("Sorry, this value is too large to convert."));
+    QCOMPARE(fieldTexts(&dialog, fieldNames), before);
     QVERIFY(dialog.isVisible());
 }
 
@@ -175,27 +159,13 @@ void TestLinearDialog::helpShowsTheLinearTopic()
 {
     convert::MeasureDialog dialog(convert::linearTable());
     dialog.show();
-    QString caption;
-    QString topic;
-    QString text;
-    bool okFocused = false;
-    bool closed = false;
-    test_support::whenModal(
-        [&](QWidget* window) {
-            caption = window->windowTitle();
-            topic = window->findChild<QLabel*>(QStringLiteral("txtTopic"))->text();
-            text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText();
-            okFocused = window->focusWidget() == window->findChild<QPushButton*>(QStringLiteral("btnOK"));
-            QTest::keyClick(window, Qt::Key_Return);
-            closed = !window->isVisible();
-        },
-        &dialog);
-    dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-    QCOMPARE(caption, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(topic, QStringLiteral("Linear Conversion Dialog"));
-    QCOMPARE(text, app::help_texts::measures());
-    QVERIFY(okFocused);
-    QVERIFY(closed);
+    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
+    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); }, {.pressReturn = true});
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(seen.first().topic, QStringLiteral("Linear Conversion Dialog"));
+    QCOMPARE(seen.first().text, app::help_texts::measures());
+    QCOMPARE(seen.first().focused, QStringLiteral("btnOK"));
     QVERIFY(dialog.isVisible());
 }
 

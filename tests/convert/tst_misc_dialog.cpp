@@ -2,13 +2,14 @@
 #include "app/main_window.h"
 #include "convert/measure_dialog.h"
 #include "convert/misc.h"
+#include "support/dialog_test.h"
 #include "support/modal.h"
+#include "support/modal_recorder.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,54 +26,16 @@ const Unit units[] = {{"ebxCelsius", "\u00B0 Celsius"}, {"ebxFahrenheit", "\u00B
     {"ebxMegajoule", "Megajoule"}, {"ebxKWh", "KWh"}, {"ebxTherm", "Therm"}, {"ebxPS", "Horsepower"},
     {"ebxKW", "Kilowatt"}, {"ebxMilesGallon", "Miles/Gallon"}, {"ebxLtr100km", "Liter/100km"}};
 
-QLineEdit* field(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<QLineEdit*>(QLatin1String(name));
-}
-
-QStringList allTexts(QWidget* dialog)
-{
-    QStringList texts;
-    for (const Unit& unit : units)
-        texts << field(dialog, unit.field)->text();
-    return texts;
-}
-
-QStringList strings(std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* item : items)
-        list << QString::fromUtf8(item);
-    return list;
-}
-
-QRect placeOf(QWidget* dialog, QWidget* widget)
-{
-    return QRect(widget->mapTo(dialog, QPoint()), widget->size());
-}
-
-QRect placeOf(QWidget* dialog, const char* name)
-{
-    return placeOf(dialog, dialog->findChild<QWidget*>(QLatin1String(name)));
-}
-
-QLabel* labelFor(QWidget* dialog, QWidget* buddy)
-{
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->buddy() == buddy)
-            return label;
-    }
-    return nullptr;
-}
-
-void typeAndReturn(QLineEdit* edit, const QString& text)
-{
-    edit->clear();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 } // namespace
+
+using test_support::answerModals;
+using test_support::field;
+using test_support::fieldTexts;
+using test_support::labelFor;
+using test_support::placeOf;
+using test_support::SeenModal;
+using test_support::strings;
+using test_support::typeAndReturn;
 
 // The miscellaneous dialog as a user meets it.
 class TestMiscDialog final : public QObject
@@ -159,12 +122,12 @@ void TestMiscDialog::returnConvertsItsGroupAndFormatsAll()
     QLineEdit* celsius = field(&dialog, "ebxCelsius");
     typeAndReturn(celsius, QStringLiteral("100"));
     QVERIFY(dialog.isVisible());
-    QCOMPARE(
-        allTexts(&dialog), strings({"100.00", "212.00", "373.15", "80.00", "", "", "", "", "", "", "", ""}));
+    QCOMPARE(fieldTexts(&dialog, units, &Unit::field),
+        strings({"100.00", "212.00", "373.15", "80.00", "", "", "", "", "", "", "", ""}));
 
     typeAndReturn(field(&dialog, "ebxKWh"), QStringLiteral("1"));
     typeAndReturn(field(&dialog, "ebxLtr100km"), QStringLiteral("10"));
-    QCOMPARE(allTexts(&dialog),
+    QCOMPARE(fieldTexts(&dialog, units, &Unit::field),
         strings({"100.00", "212.00", "373.15", "80.00", "3,412.9693", "3.60", "1.00", "0.0341", "", "",
             "23.52", "10.00"}));
 
@@ -172,7 +135,7 @@ void TestMiscDialog::returnConvertsItsGroupAndFormatsAll()
     // formatted too.
     field(&dialog, "ebxKelvin")->setText(QStringLiteral("7.123456"));
     typeAndReturn(field(&dialog, "ebxPS"), QStringLiteral("100"));
-    QCOMPARE(allTexts(&dialog),
+    QCOMPARE(fieldTexts(&dialog, units, &Unit::field),
         strings({"100.00", "212.00", "7.1235", "80.00", "3,412.9693", "3.60", "1.00", "0.0341", "100.00",
             "74.57", "23.52", "10.00"}));
 
@@ -199,7 +162,7 @@ void TestMiscDialog::fuelWithoutConsumptionLeavesTheOtherFieldEmpty()
     typeAndReturn(field(&dialog, "ebxLtr100km"), QStringLiteral("none"));
     QCOMPARE(field(&dialog, "ebxLtr100km")->text(), QStringLiteral("none"));
     QCOMPARE(field(&dialog, "ebxMilesGallon")->text(), QString());
-    for (const QString& text : allTexts(&dialog)) {
+    for (const QString& text : fieldTexts(&dialog, units, &Unit::field)) {
         QVERIFY(!text.contains(QLatin1String("inf"), Qt::CaseInsensitive));
         QVERIFY(!text.contains(QLatin1String("nan"), Qt::CaseInsensitive));
     }
@@ -226,43 +189,29 @@ void TestMiscDialog::outOfRangeShowsAMessageAndChangesNothing()
     convert::MeasureDialog dialog(convert::miscTable());
     dialog.show();
     typeAndReturn(field(&dialog, "ebxMilesGallon"), QStringLiteral("30"));
-    QStringList before = allTexts(&dialog);
+    QStringList before = fieldTexts(&dialog, units, &Unit::field);
     QLineEdit* litres = field(&dialog, "ebxLtr100km");
     litres->clear();
     QTest::keyClicks(litres, QStringLiteral("1E-320"));
     before[11] = QStringLiteral("1E-320");
-    QString message;
-    test_support::whenModal(
-        [&](QWidget* box) {
-            message = box->windowTitle() + QLatin1Char('|')
-                + box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        },
-        &dialog);
-    QTest::keyClick(litres, Qt::Key_Return);
-    QCOMPARE(message, QStringLiteral("Input restriction|Sorry, this value is too large to convert."));
-    QCOMPARE(allTexts(&dialog), before);
+    const QList<SeenModal> seen
+        = answerModals(&dialog, [litres] { QTest::keyClick(litres, Qt::Key_Return); }, {.pressReturn = true});
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title + QLatin1Char('|') + seen.first().text,
+        QStringLiteral("Input restriction|Sorry, this value is too large to convert."));
+    QCOMPARE(fieldTexts(&dialog, units, &Unit::field), before);
 }
 
 void TestMiscDialog::helpShowsTheMiscellaneousTopic()
 {
     convert::MeasureDialog dialog(convert::miscTable());
     dialog.show();
-    QString caption;
-    QString topic;
-    QString text;
-    test_support::whenModal(
-        [&](QWidget* window) {
-            caption = window->windowTitle();
-            topic = window->findChild<QLabel*>(QStringLiteral("txtTopic"))->text();
-            text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText();
-            window->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        },
-        &dialog);
-    dialog.findChild<QPushButton*>(QStringLiteral("btnHelp"))->click();
-    QCOMPARE(caption, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(topic, QStringLiteral("Miscellaneous Conversion Dialog"));
-    QCOMPARE(text, app::help_texts::measures());
+    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("btnHelp"));
+    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(seen.first().topic, QStringLiteral("Miscellaneous Conversion Dialog"));
+    QCOMPARE(seen.first().text, app::help_texts::measures());
     QVERIFY(dialog.isVisible());
 }
 
@@ -280,16 +229,12 @@ void TestMiscDialog::opensFromToolBarAndMenuAndClosesWithDone()
             [&](QWidget* dialog) {
                 opened = dialog->objectName();
                 focused = dialog->focusWidget()->objectName();
-                textsAtOpening = allTexts(dialog);
+                textsAtOpening = fieldTexts(dialog, units, &Unit::field);
                 typeAndReturn(field(dialog, "ebxCelsius"), QStringLiteral("-40"));
                 dialog->findChild<QPushButton*>(QStringLiteral("btnDone"))->click();
                 closed = !dialog->isVisible();
             },
-            &window, 5000,
-            [] {
-                if (QWidget* modal = QApplication::activeModalWidget())
-                    modal->close();
-            });
+            &window, 5000, test_support::closeActiveModal);
         window.findChild<QAction*>(QLatin1String(actionName))->trigger();
         QCOMPARE(opened, QStringLiteral("frmMisc"));
         QCOMPARE(focused, QStringLiteral("ebxCelsius"));

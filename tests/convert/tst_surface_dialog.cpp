@@ -2,12 +2,13 @@
 #include "app/main_window.h"
 #include "convert/measure_dialog.h"
 #include "convert/surface.h"
+#include "support/dialog_test.h"
 #include "support/modal.h"
+#include "support/modal_recorder.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -17,33 +18,14 @@ const QStringList fieldNames = {QStringLiteral("EbxQM"), QStringLiteral("EbxARE"
     QStringLiteral("EbxHA"), QStringLiteral("EbxSQFT"), QStringLiteral("EbxSQYD"), QStringLiteral("EbxACRE"),
     QStringLiteral("EbxSQMI"), QStringLiteral("EbxCL")};
 
-QLineEdit* field(QWidget* dialog, const QString& name)
-{
-    return dialog->findChild<QLineEdit*>(name);
-}
-
-QStringList allTexts(QWidget* dialog)
-{
-    QStringList texts;
-    for (const QString& name : fieldNames)
-        texts << field(dialog, name)->text();
-    return texts;
-}
-
-QStringList strings(std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* item : items)
-        list << QString::fromUtf8(item);
-    return list;
-}
-
-QPoint position(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<QWidget*>(QLatin1String(name))->mapTo(dialog, QPoint());
-}
-
 } // namespace
+
+using test_support::answerModals;
+using test_support::field;
+using test_support::fieldTexts;
+using test_support::placeOf;
+using test_support::SeenModal;
+using test_support::strings;
 
 // The surface dialog as a user meets it.
 class TestSurfaceDialog final : public QObject
@@ -91,15 +73,15 @@ void TestSurfaceDialog::layoutAndNames()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     // Three columns of three rows: square metre, hectare and acre side by side at the top, claim at the
     // bottom right.
-    QCOMPARE(position(&dialog, "EbxQM").y(), position(&dialog, "EbxHA").y());
-    QCOMPARE(position(&dialog, "EbxHA").y(), position(&dialog, "EbxACRE").y());
-    QVERIFY(position(&dialog, "EbxQM").x() < position(&dialog, "EbxHA").x());
-    QVERIFY(position(&dialog, "EbxHA").x() < position(&dialog, "EbxACRE").x());
-    QCOMPARE(position(&dialog, "EbxQM").x(), position(&dialog, "EbxQKM").x());
-    QVERIFY(position(&dialog, "EbxARE").y() > position(&dialog, "EbxQM").y());
-    QVERIFY(position(&dialog, "EbxQKM").y() > position(&dialog, "EbxARE").y());
-    QCOMPARE(position(&dialog, "EbxCL").y(), position(&dialog, "EbxQKM").y());
-    QCOMPARE(position(&dialog, "EbxCL").x(), position(&dialog, "EbxACRE").x());
+    QCOMPARE(placeOf(&dialog, "EbxQM").top(), placeOf(&dialog, "EbxHA").top());
+    QCOMPARE(placeOf(&dialog, "EbxHA").top(), placeOf(&dialog, "EbxACRE").top());
+    QVERIFY(placeOf(&dialog, "EbxQM").left() < placeOf(&dialog, "EbxHA").left());
+    QVERIFY(placeOf(&dialog, "EbxHA").left() < placeOf(&dialog, "EbxACRE").left());
+    QCOMPARE(placeOf(&dialog, "EbxQM").left(), placeOf(&dialog, "EbxQKM").left());
+    QVERIFY(placeOf(&dialog, "EbxARE").top() > placeOf(&dialog, "EbxQM").top());
+    QVERIFY(placeOf(&dialog, "EbxQKM").top() > placeOf(&dialog, "EbxARE").top());
+    QCOMPARE(placeOf(&dialog, "EbxCL").top(), placeOf(&dialog, "EbxQKM").top());
+    QCOMPARE(placeOf(&dialog, "EbxCL").left(), placeOf(&dialog, "EbxACRE").left());
     // Captions stand centred above their fields, abbreviations to their right.
     for (const auto& [caption, fieldName] :
         {std::pair("LblSqKilometer", "EbxQKM"), std::pair("LblAre", "EbxARE")}) {
@@ -110,9 +92,9 @@ void TestSurfaceDialog::layoutAndNames()
     }
     QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label18"))->geometry().left()
         >= field(&dialog, QStringLiteral("EbxQKM"))->geometry().right());
-    QVERIFY(position(&dialog, "Command2").x() < position(&dialog, "Command1").x());
-    QVERIFY(position(&dialog, "Command2").y() > position(&dialog, "EbxCL").y());
-    QVERIFY(position(&dialog, "Command1").x() > position(&dialog, "EbxACRE").x());
+    QVERIFY(placeOf(&dialog, "Command2").left() < placeOf(&dialog, "Command1").left());
+    QVERIFY(placeOf(&dialog, "Command2").top() > placeOf(&dialog, "EbxCL").top());
+    QVERIFY(placeOf(&dialog, "Command1").left() > placeOf(&dialog, "EbxACRE").left());
 }
 
 void TestSurfaceDialog::returnConvertsEveryOtherField_data()
@@ -153,7 +135,7 @@ void TestSurfaceDialog::returnConvertsEveryOtherField()
     QTest::keyClick(edit, Qt::Key_Return);
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
-    QCOMPARE(allTexts(&dialog), expected);
+    QCOMPARE(fieldTexts(&dialog, fieldNames), expected);
 }
 
 void TestSurfaceDialog::otherKeysChangeNothing()
@@ -193,25 +175,18 @@ void TestSurfaceDialog::outOfRangeShowsAMessageAndChangesNothing()
     QLineEdit* hectares = field(&dialog, QStringLiteral("EbxHA"));
     QTest::keyClicks(hectares, QStringLiteral("1"));
     QTest::keyClick(hectares, Qt::Key_Return);
-    QStringList before = allTexts(&dialog);
+    QStringList before = fieldTexts(&dialog, fieldNames);
 
     QLineEdit* squareKilometres = field(&dialog, QStringLiteral("EbxQKM"));
     squareKilometres->clear();
     QTest::keyClicks(squareKilometres, QStringLiteral("1E305"));
     before[2] = QStringLiteral("1E305");
-    QString title;
-    QString text;
-    test_support::whenModal(
-        [&](QWidget* box) {
-            title = box->windowTitle();
-            text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        },
-        &dialog);
-    QTest::keyClick(squareKilometres, Qt::Key_Return);
-    QCOMPARE(title, QStringLiteral("Input restriction"));
-    QCOMPARE(text, QStringLiteral("Sorry, this value is too large to convert."));
-    QCOMPARE(allTexts(&dialog), before);
+    const QList<SeenModal> seen = answerModals(
+        &dialog, [&] { QTest::keyClick(squareKilometres, Qt::Key_Return); }, {.pressReturn = true});
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral("Input restriction"));
+    QCOMPARE(seen.first().text, QStringLiteral("Sorry, this value is too large to convert."));
+    QCOMPARE(fieldTexts(&dialog, fieldNames), before);
     QVERIFY(dialog.isVisible());
 }
 
@@ -219,21 +194,12 @@ void TestSurfaceDialog::helpShowsTheSurfaceTopic()
 {
     convert::MeasureDialog dialog(convert::surfaceTable());
     dialog.show();
-    QString caption;
-    QString topic;
-    QString text;
-    test_support::whenModal(
-        [&](QWidget* window) {
-            caption = window->windowTitle();
-            topic = window->findChild<QLabel*>(QStringLiteral("txtTopic"))->text();
-            text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText();
-            window->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        },
-        &dialog);
-    dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-    QCOMPARE(caption, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(topic, QStringLiteral("Surface Conversion Dialog"));
-    QCOMPARE(text, app::help_texts::measures());
+    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
+    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(seen.first().topic, QStringLiteral("Surface Conversion Dialog"));
+    QCOMPARE(seen.first().text, app::help_texts::measures());
     QVERIFY(dialog.isVisible());
 }
 
@@ -259,18 +225,14 @@ void TestSurfaceDialog::opensFromToolBarAndMenuWithEmptyFields()
             [&](QWidget* dialog) {
                 opened = dialog->objectName();
                 title = dialog->windowTitle();
-                textsAtOpening = allTexts(dialog);
+                textsAtOpening = fieldTexts(dialog, fieldNames);
                 QLineEdit* squareMiles = field(dialog, QStringLiteral("EbxSQMI"));
                 QTest::keyClicks(squareMiles, QStringLiteral("1"));
                 QTest::keyClick(squareMiles, Qt::Key_Return);
                 acresAfterReturn = field(dialog, QStringLiteral("EbxACRE"))->text();
                 dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             },
-            &window, 5000,
-            [] {
-                if (QWidget* modal = QApplication::activeModalWidget())
-                    modal->close();
-            });
+            &window, 5000, test_support::closeActiveModal);
         window.findChild<QAction*>(QLatin1String(actionName))->trigger();
         QCOMPARE(opened, QStringLiteral("frmSurface"));
         QCOMPARE(title, QStringLiteral("Surface Measure"));

@@ -1,13 +1,14 @@
 #include "app/help_texts.h"
 #include "app/main_window.h"
 #include "convert/volume_dialog.h"
+#include "support/dialog_test.h"
 #include "support/modal.h"
+#include "support/modal_recorder.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -26,50 +27,17 @@ const char* const oneCubicMetre[] = {"1,000,000.00", "1,000,000.00", "1,000.00",
     "110.0352", "27.4959", "33,818.00", "8,474.5763", "2,114.1649", "1,057.00", "264.18", "1,814.882",
     "908.2652", "113.5332", "28.3776"};
 
-QLineEdit* field(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<QLineEdit*>(QLatin1String(name));
-}
-
-QStringList unitTexts(QWidget* dialog)
-{
-    QStringList texts;
-    for (const char* name : unitNames)
-        texts << field(dialog, name)->text();
-    return texts;
-}
-
-QStringList strings(std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* item : items)
-        list << QString::fromUtf8(item);
-    return list;
-}
-
-QRect placeOf(QWidget* dialog, const char* name)
-{
-    auto* widget = dialog->findChild<QWidget*>(QLatin1String(name));
-    return QRect(widget->mapTo(dialog, QPoint()), widget->size());
-}
-
-QLabel* labelFor(QWidget* dialog, QWidget* buddy)
-{
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->buddy() == buddy)
-            return label;
-    }
-    return nullptr;
-}
-
-void typeAndReturn(QLineEdit* edit, const QString& text)
-{
-    edit->clear();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 } // namespace
+
+using test_support::answerModals;
+using test_support::field;
+using test_support::fieldTexts;
+using test_support::labelFor;
+using test_support::ModalRecorder;
+using test_support::placeOf;
+using test_support::SeenModal;
+using test_support::strings;
+using test_support::typeAndReturn;
 
 // The volume dialog as a user meets it, box calculator included.
 class TestVolumeDialog final : public QObject
@@ -324,24 +292,16 @@ void TestVolumeDialog::boxWithAnEmptyEdgeShowsAMessageAndChangesNothing()
     for (const char* name : {"ebxLength", "ebxHeight", "ebxWidth"})
         QTest::keyClicks(field(&dialog, name), QStringLiteral("3"));
     dialog.findChild<QLineEdit*>(emptied)->clear();
-    const QStringList before = unitTexts(&dialog);
+    const QStringList before = fieldTexts(&dialog, unitNames);
 
-    QString title;
-    QString text;
-    int buttons = 0;
-    test_support::whenModal(
-        [&](QWidget* box) {
-            title = box->windowTitle();
-            text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            buttons = static_cast<int>(box->findChildren<QPushButton*>().size());
-            QTest::keyClick(box, Qt::Key_Return);
-        },
-        &dialog);
-    dialog.findChild<QPushButton*>(QStringLiteral("btnCompute"))->click();
-    QCOMPARE(title, QStringLiteral("Input Validation"));
-    QCOMPARE(text, QStringLiteral("Please enter Length, Height and Width of the box."));
-    QCOMPARE(buttons, 1);
-    QCOMPARE(unitTexts(&dialog), before);
+    auto* compute = dialog.findChild<QPushButton*>(QStringLiteral("btnCompute"));
+    const QList<SeenModal> seen
+        = answerModals(&dialog, [compute] { compute->click(); }, {.pressReturn = true});
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral("Input Validation"));
+    QCOMPARE(seen.first().text, QStringLiteral("Please enter Length, Height and Width of the box."));
+    QCOMPARE(seen.first().buttonCount, 1);
+    QCOMPARE(fieldTexts(&dialog, unitNames), before);
     QVERIFY(dialog.isVisible());
 }
 
@@ -354,7 +314,7 @@ void TestVolumeDialog::boxWithABlankEdgeGivesZeros()
     QTest::keyClicks(field(&dialog, "ebxHeight"), QStringLiteral("2"));
     QTest::keyClicks(field(&dialog, "ebxWidth"), QStringLiteral("2"));
     dialog.findChild<QPushButton*>(QStringLiteral("btnCompute"))->click();
-    QCOMPARE(unitTexts(&dialog), QStringList(26, QStringLiteral("0.00")));
+    QCOMPARE(fieldTexts(&dialog, unitNames), QStringList(26, QStringLiteral("0.00")));
 }
 
 void TestVolumeDialog::returnInABoxFieldDoesNothing()
@@ -362,13 +322,7 @@ void TestVolumeDialog::returnInABoxFieldDoesNothing()
     convert::VolumeDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    bool modalSeen = false;
-    test_support::whenModal(
-        [&](QWidget* modal) {
-            modalSeen = true;
-            modal->close();
-        },
-        &dialog, 300);
+    const ModalRecorder modals(&dialog);
     for (const char* name : {"ebxLength", "ebxHeight", "ebxWidth"}) {
         QLineEdit* edge = field(&dialog, name);
         edge->setFocus();
@@ -379,8 +333,8 @@ void TestVolumeDialog::returnInABoxFieldDoesNothing()
         QCOMPARE(edge->text(), QStringLiteral("2"));
     }
     QTest::qWait(400);
-    QVERIFY(!modalSeen);
-    QCOMPARE(unitTexts(&dialog), QStringList(26));
+    QVERIFY(modals.seen().isEmpty());
+    QCOMPARE(fieldTexts(&dialog, unitNames), QStringList(26));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
 }
@@ -390,28 +344,25 @@ void TestVolumeDialog::outOfRangeShowsAMessageAndChangesNothing()
     convert::VolumeDialog dialog;
     dialog.show();
     typeAndReturn(field(&dialog, "EBxL"), QStringLiteral("1"));
-    const QStringList before = unitTexts(&dialog);
+    const QStringList before = fieldTexts(&dialog, unitNames);
     for (const char* name : {"ebxLength", "ebxHeight", "ebxWidth"})
         QTest::keyClicks(field(&dialog, name), QStringLiteral("1E20"));
 
-    QStringList messages;
-    auto answer = [&](QWidget* box) {
-        messages << box->windowTitle() + QLatin1Char('|')
-                + box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    };
-    test_support::whenModal(answer, &dialog);
-    dialog.findChild<QPushButton*>(QStringLiteral("btnCompute"))->click();
-    QCOMPARE(unitTexts(&dialog), before);
+    auto* compute = dialog.findChild<QPushButton*>(QStringLiteral("btnCompute"));
+    QList<SeenModal> seen = answerModals(&dialog, [compute] { compute->click(); }, {.pressReturn = true});
+    QCOMPARE(fieldTexts(&dialog, unitNames), before);
 
     QLineEdit* cubicMetres = field(&dialog, "EBxM3");
     cubicMetres->clear();
     QTest::keyClicks(cubicMetres, QStringLiteral("1E36"));
-    test_support::whenModal(answer, &dialog);
-    QTest::keyClick(cubicMetres, Qt::Key_Return);
+    seen << answerModals(
+        &dialog, [cubicMetres] { QTest::keyClick(cubicMetres, Qt::Key_Return); }, {.pressReturn = true});
     QStringList expectedBefore = before;
     expectedBefore[5] = QStringLiteral("1E36");
-    QCOMPARE(unitTexts(&dialog), expectedBefore);
+    QCOMPARE(fieldTexts(&dialog, unitNames), expectedBefore);
+    QStringList messages;
+    for (const SeenModal& box : seen)
+        messages << box.title + QLatin1Char('|') + box.text;
     QCOMPARE(messages,
         QStringList(2, QStringLiteral("Input restriction|Sorry, this value is too large to convert.")));
 }
@@ -420,21 +371,12 @@ void TestVolumeDialog::helpShowsTheVolumeTopic()
 {
     convert::VolumeDialog dialog;
     dialog.show();
-    QString caption;
-    QString topic;
-    QString text;
-    test_support::whenModal(
-        [&](QWidget* window) {
-            caption = window->windowTitle();
-            topic = window->findChild<QLabel*>(QStringLiteral("txtTopic"))->text();
-            text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText();
-            window->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        },
-        &dialog);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
-    QCOMPARE(caption, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(topic, QStringLiteral("Volume Conversion Dialog"));
-    QCOMPARE(text, app::help_texts::measures());
+    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
+    const QList<SeenModal> seen = answerModals(&dialog, [help] { QTest::mouseClick(help, Qt::LeftButton); });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(seen.first().topic, QStringLiteral("Volume Conversion Dialog"));
+    QCOMPARE(seen.first().text, app::help_texts::measures());
     QVERIFY(dialog.isVisible());
 }
 
@@ -462,11 +404,7 @@ void TestVolumeDialog::opensFromToolBarAndMenuInItsDesignedState()
                 dialog->findChild<QPushButton*>(QStringLiteral("btnCompute"))->click();
                 dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             },
-            &window, 5000,
-            [] {
-                if (QWidget* modal = QApplication::activeModalWidget())
-                    modal->close();
-            });
+            &window, 5000, test_support::closeActiveModal);
         window.findChild<QAction*>(QLatin1String(actionName))->trigger();
         QCOMPARE(opened, QStringLiteral("frmVolume"));
         QCOMPARE(focused, QStringLiteral("EBxCM3"));

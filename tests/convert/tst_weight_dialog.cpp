@@ -2,12 +2,13 @@
 #include "app/main_window.h"
 #include "convert/measure_dialog.h"
 #include "convert/weight.h"
+#include "support/dialog_test.h"
 #include "support/modal.h"
+#include "support/modal_recorder.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -28,69 +29,17 @@ const Unit units[] = {{"EBxG", "Gram", "g"}, {"EBxKG", "Kilogram", "kg"}, {"EBxQ
     {"EBxQR", "British Quarter", "qr"}, {"EBxUSCWT", "Cental", "us.cwt"}, {"EBxCWT", "Quintal", "cwt"},
     {"EBxSHTN", "Short Ton", "sh.tn"}, {"EBxLTN", "Long Ton", "l.tn"}};
 
-QLineEdit* field(QWidget* dialog, const char* name)
-{
-    return dialog->findChild<QLineEdit*>(QLatin1String(name));
-}
-
-QStringList unitTexts(QWidget* dialog)
-{
-    QStringList texts;
-    for (const Unit& unit : units)
-        texts << field(dialog, unit.field)->text();
-    return texts;
-}
-
-QStringList strings(std::initializer_list<const char*> items)
-{
-    QStringList list;
-    for (const char* item : items)
-        list << QString::fromUtf8(item);
-    return list;
-}
-
-QRect placeOf(QWidget* dialog, QWidget* widget)
-{
-    return QRect(widget->mapTo(dialog, QPoint()), widget->size());
-}
-
-QRect placeOf(QWidget* dialog, const char* name)
-{
-    return placeOf(dialog, dialog->findChild<QWidget*>(QLatin1String(name)));
-}
-
-QLabel* labelFor(QWidget* dialog, QWidget* buddy)
-{
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        if (label->buddy() == buddy)
-            return label;
-    }
-    return nullptr;
-}
-
-// The label standing right of a field on its row.
-QString labelRightOf(QWidget* dialog, QWidget* edit)
-{
-    const QRect place = placeOf(dialog, edit);
-    QLabel* nearest = nullptr;
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-        const QRect other = placeOf(dialog, label);
-        if (other.left() > place.right() && other.top() < place.center().y()
-            && other.bottom() > place.center().y()
-            && (!nearest || other.left() < placeOf(dialog, nearest).left()))
-            nearest = label;
-    }
-    return nearest ? nearest->text() : QString();
-}
-
-void typeAndReturn(QLineEdit* edit, const QString& text)
-{
-    edit->clear();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 } // namespace
+
+using test_support::answerModals;
+using test_support::field;
+using test_support::fieldTexts;
+using test_support::labelFor;
+using test_support::labelRightOf;
+using test_support::placeOf;
+using test_support::SeenModal;
+using test_support::strings;
+using test_support::typeAndReturn;
 
 // The weight dialog as a user meets it.
 class TestWeightDialog final : public QObject
@@ -168,7 +117,7 @@ void TestWeightDialog::returnKeepsTheTypedTextAndWritesTheRest()
     convert::MeasureDialog dialog(convert::weightTable());
     dialog.show();
     typeAndReturn(field(&dialog, "EBxKG"), QStringLiteral("1"));
-    QCOMPARE(unitTexts(&dialog),
+    QCOMPARE(fieldTexts(&dialog, units, &Unit::field),
         strings({"1,000.00", "1.00", "0.01", "0.001", "15,384.6154", "643.0868", "35.2734", "32.1502",
             "2.6792", "2.2046", "0.1575", "0.0882", "0.0787", "0.022", "0.0197", "0.0011", "0.001"}));
 
@@ -180,7 +129,7 @@ void TestWeightDialog::returnKeepsTheTypedTextAndWritesTheRest()
     typeAndReturn(field(&dialog, "EBxCWT"), QString());
     QStringList zeros(17, QStringLiteral("0.00"));
     zeros[14] = QString();
-    QCOMPARE(unitTexts(&dialog), zeros);
+    QCOMPARE(fieldTexts(&dialog, units, &Unit::field), zeros);
 }
 
 void TestWeightDialog::returnInAFieldKeepsTheDialogOpen()
@@ -230,22 +179,17 @@ void TestWeightDialog::outOfRangeShowsAMessageAndChangesNothing()
     convert::MeasureDialog dialog(convert::weightTable());
     dialog.show();
     typeAndReturn(field(&dialog, "EBxLB"), QStringLiteral("1"));
-    QStringList before = unitTexts(&dialog);
+    QStringList before = fieldTexts(&dialog, units, &Unit::field);
     QLineEdit* longTons = field(&dialog, "EBxLTN");
     longTons->clear();
     QTest::keyClicks(longTons, QStringLiteral("1E33"));
     before[16] = QStringLiteral("1E33");
-    QString message;
-    test_support::whenModal(
-        [&](QWidget* box) {
-            message = box->windowTitle() + QLatin1Char('|')
-                + box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        },
-        &dialog);
-    QTest::keyClick(longTons, Qt::Key_Return);
-    QCOMPARE(message, QStringLiteral("Input restriction|Sorry, this value is too large to convert."));
-    QCOMPARE(unitTexts(&dialog), before);
+    const QList<SeenModal> seen = answerModals(
+        &dialog, [longTons] { QTest::keyClick(longTons, Qt::Key_Return); }, {.pressReturn = true});
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title + QLatin1Char('|') + seen.first().text,
+        QStringLiteral("Input restriction|Sorry, this value is too large to convert."));
+    QCOMPARE(fieldTexts(&dialog, units, &Unit::field), before);
     QVERIFY(dialog.isVisible());
 }
 
@@ -253,21 +197,12 @@ void TestWeightDialog::helpShowsTheWeightTopic()
 {
     convert::MeasureDialog dialog(convert::weightTable());
     dialog.show();
-    QString caption;
-    QString topic;
-    QString text;
-    test_support::whenModal(
-        [&](QWidget* window) {
-            caption = window->windowTitle();
-            topic = window->findChild<QLabel*>(QStringLiteral("txtTopic"))->text();
-            text = window->findChild<QPlainTextEdit*>(QStringLiteral("txtTip"))->toPlainText();
-            window->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-        },
-        &dialog);
-    dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-    QCOMPARE(caption, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(topic, QStringLiteral("Weight Conversion Dialog"));
-    QCOMPARE(text, app::help_texts::measures());
+    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
+    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(seen.first().topic, QStringLiteral("Weight Conversion Dialog"));
+    QCOMPARE(seen.first().text, app::help_texts::measures());
     QVERIFY(dialog.isVisible());
 }
 
@@ -286,7 +221,7 @@ void TestWeightDialog::opensFromToolBarAndMenuWithDoneFocused()
         test_support::whenModal(
             [&](QWidget* dialog) {
                 opened = dialog->objectName();
-                textsAtOpening = unitTexts(dialog);
+                textsAtOpening = fieldTexts(dialog, units, &Unit::field);
                 focused = dialog->focusWidget()->objectName();
                 if (typeFirst) {
                     typeAndReturn(field(dialog, "EBxKG"), QStringLiteral("2"));
@@ -297,11 +232,7 @@ void TestWeightDialog::opensFromToolBarAndMenuWithDoneFocused()
                 if (!closedByReturn)
                     dialog->close();
             },
-            &window, 5000,
-            [] {
-                if (QWidget* modal = QApplication::activeModalWidget())
-                    modal->close();
-            });
+            &window, 5000, test_support::closeActiveModal);
         window.findChild<QAction*>(QLatin1String(actionName))->trigger();
         QCOMPARE(opened, QStringLiteral("frmWeight"));
         QCOMPARE(focused, QStringLiteral("Command1"));

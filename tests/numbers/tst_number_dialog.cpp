@@ -2,18 +2,17 @@
 #include "app/help_texts.h"
 #include "app/twips.h"
 #include "numbers/number_dialog.h"
+#include "support/dialog_test.h"
+#include "support/modal_recorder.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -30,19 +29,9 @@ const QStringList fieldNames = {
     QStringLiteral("ebxKanAddr"),
 };
 
-// A modal window that opened over the dialog while a test acted on it, and how things stood then.
-struct SeenModal
-{
-    QString objectName;
-    QString title;
-    QString text;
-    QString helpCaption;
-    QStringList fieldTexts; // the dialog's fields while the window was open
-    bool noIcon = false;
-    int buttonCount = 0;
-};
-
 } // namespace
+
+using test_support::SeenModal;
 
 class TestNumberDialog final : public QObject
 {
@@ -99,18 +88,12 @@ void TestNumberDialog::cleanup()
 
 QLineEdit* TestNumberDialog::field(const QString& name) const
 {
-    auto* found = m_dialog->findChild<QLineEdit*>(name);
-    if (!found)
-        qFatal("no field %s", qPrintable(name));
-    return found;
+    return test_support::requiredField(m_dialog.get(), name);
 }
 
 QStringList TestNumberDialog::fieldTexts() const
 {
-    QStringList texts;
-    for (const QString& name : fieldNames)
-        texts.append(field(name)->text());
-    return texts;
+    return test_support::fieldTexts(m_dialog.get(), fieldNames);
 }
 
 void TestNumberDialog::setFieldTexts(const QStringList& texts)
@@ -121,47 +104,14 @@ void TestNumberDialog::setFieldTexts(const QStringList& texts)
 
 QList<SeenModal> TestNumberDialog::answeringModals(const std::function<void()>& action)
 {
-    QList<SeenModal> seen;
-    QTimer watcher;
-    watcher.setInterval(20);
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_dialog.get() || !modal->isVisible())
-            return;
-        SeenModal record;
-        record.objectName = modal->objectName();
-        record.title = modal->windowTitle();
-        record.helpCaption = app::helpStrings().caption;
-        record.fieldTexts = fieldTexts();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            record.text = box->text();
-            record.noIcon = box->icon() == QMessageBox::NoIcon;
-            record.buttonCount = static_cast<int>(box->buttons().size());
-            seen.append(record);
-            box->button(QMessageBox::Ok)->click();
-            return;
-        }
-        if (auto* tip = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtTip")))
-            record.text = tip->toPlainText();
-        seen.append(record);
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    });
-    watcher.start();
-    action();
-    watcher.stop();
-    return seen;
+    return test_support::answerModals(m_dialog.get(), action, {.fieldNames = fieldNames});
 }
 
 QList<SeenModal> TestNumberDialog::typeAndReturn(const QString& name, const QString& text)
 {
     QLineEdit* target = field(name);
     target->setFocus();
-    target->clear();
-    QTest::keyClicks(target, text);
-    return answeringModals([target] { QTest::keyClick(target, Qt::Key_Return); });
+    return answeringModals([target, &text] { test_support::typeAndReturn(target, text); });
 }
 
 void TestNumberDialog::opensInItsDesignedState()
@@ -236,12 +186,7 @@ void TestNumberDialog::captionsAndBaseLabels()
 
 void TestNumberDialog::arrangement()
 {
-    const auto place = [this](const QString& name) {
-        auto* widget = m_dialog->findChild<QWidget*>(name);
-        if (!widget)
-            qFatal("no widget %s", qPrintable(name));
-        return QRect(widget->mapTo(m_dialog.get(), QPoint(0, 0)), widget->size());
-    };
+    const auto place = [this](const QString& name) { return test_support::placeOf(m_dialog.get(), name); };
 
     // Field widths in twips, as the longest value of each field needs.
     const std::pair<const char*, int> widths[]
@@ -447,7 +392,7 @@ void TestNumberDialog::refusedInputChangesNothing()
     QCOMPARE(seen.first().title, QStringLiteral("Input restriction"));
     QCOMPARE(seen.first().text, message);
     QCOMPARE(seen.first().helpCaption, QStringLiteral("Input restriction"));
-    QVERIFY(seen.first().noIcon);
+    QVERIFY(seen.first().icon == QMessageBox::NoIcon);
     QCOMPARE(seen.first().buttonCount, 1);
     QCOMPARE(seen.first().fieldTexts, before);
     QCOMPARE(fieldTexts(), before);
@@ -477,7 +422,7 @@ void TestNumberDialog::invalidNumeral()
     QCOMPARE(seen.first().title, QStringLiteral("Input check"));
     QCOMPARE(seen.first().text, QStringLiteral("Sorry, this is not a valid roman number."));
     QCOMPARE(seen.first().helpCaption, QStringLiteral("Input check"));
-    QVERIFY(seen.first().noIcon);
+    QVERIFY(seen.first().icon == QMessageBox::NoIcon);
     QCOMPARE(seen.first().buttonCount, 1);
     // While the message is up the numeral already shows upper-cased and nothing else has changed.
     QCOMPARE(seen.first().fieldTexts,
@@ -562,7 +507,7 @@ void TestNumberDialog::invalidNetworkAddress()
     QCOMPARE(seen.first().title, QStringLiteral("Input Validation"));
     QCOMPARE(seen.first().text, message);
     QCOMPARE(seen.first().helpCaption, QStringLiteral("Input Validation"));
-    QVERIFY(seen.first().noIcon);
+    QVERIFY(seen.first().icon == QMessageBox::NoIcon);
     QCOMPARE(seen.first().buttonCount, 1);
     QCOMPARE(fieldTexts(), before);
 }

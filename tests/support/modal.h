@@ -38,4 +38,12 @@ inline void whenModal(std::function<void(QWidget*)> action, QWidget* below = nul
     timer->start();
 }
 
+// A whenModal timeout for a test that drives a modal dialog: whatever modal window is still open gets
+// closed, so the test goes on to fail on what it did not see instead of waiting for ever.
+inline void closeActiveModal()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+}
+
 } // namespace test_support

@@ -1,3 +1,6 @@
+#include "support/dialog_test.h"
+#include "support/modal_recorder.h"
+#include "support/modal_watchdog.h"
 #include "tables/cloth_dialog.h"
 
 #include <QAbstractItemView>
@@ -5,56 +8,15 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
 namespace {
-
-// What the modal window opened by a button showed before the test closed it.
-struct ModalSeen
-{
-    bool seen = false;
-    QString objectName;
-    QString title;
-    QString topic;
-    QString text;
-};
-
-// Waits for the next modal window, notes what it shows and closes it with its own button.
-void answerNextModal(QWidget* owner, ModalSeen& record, int triesLeft = 150)
-{
-    QTimer::singleShot(20, qApp, [owner, &record, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == owner) {
-            if (triesLeft > 0)
-                answerNextModal(owner, record, triesLeft - 1);
-            return;
-        }
-        record.seen = true;
-        record.objectName = modal->objectName();
-        record.title = modal->windowTitle();
-        if (auto* topic = modal->findChild<QLabel*>(QStringLiteral("txtTopic")))
-            record.topic = topic->text();
-        if (auto* tip = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtTip")))
-            record.text = tip->toPlainText();
-        if (auto* ok = modal->findChild<QPushButton*>(QStringLiteral("btnOK")))
-            ok->click();
-        else
-            modal->close();
-    });
-}
-
-int pixels(double twips, int dpi)
-{
-    return qRound(twips * dpi / 1440.0);
-}
 
 // The 21 lists in tab order, group by group: American, British, European.
 const QStringList listNames{QStringLiteral("lbxMenSuitUS"), QStringLiteral("lbxMenSuitUK"),
@@ -72,6 +34,8 @@ const QStringList captions{QStringLiteral("Men's Suits and Overcoats"),
     QStringLiteral("Women's Shoes"), QStringLiteral("Children's Clothes")};
 
 } // namespace
+
+using test_support::twipsToPixels;
 
 class TestClothDialog final : public QObject
 {
@@ -102,9 +66,7 @@ private:
     QStringList shownTexts() const;
 
     std::unique_ptr<tables::ClothDialog> m_dialog;
-    QTimer m_watchdog;
-    bool m_expectModal = false;
-    QString m_unexpectedModal;
+    test_support::ModalWatchdog m_watchdog;
 };
 
 void TestClothDialog::init()
@@ -114,25 +76,14 @@ void TestClothDialog::init()
     QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
 
     // A modal window nobody expects would block the test; close it and fail instead.
-    m_expectModal = false;
-    m_unexpectedModal.clear();
-    m_watchdog.setInterval(100);
-    m_watchdog.callOnTimeout(this, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && !m_expectModal) {
-            m_unexpectedModal = modal->windowTitle();
-            modal->close();
-        }
-    });
     m_watchdog.start();
 }
 
 void TestClothDialog::cleanup()
 {
     m_watchdog.stop();
-    m_watchdog.disconnect();
     m_dialog.reset();
-    QVERIFY2(m_unexpectedModal.isEmpty(), qPrintable(m_unexpectedModal));
+    QVERIFY2(m_watchdog.unexpected().isEmpty(), qPrintable(m_watchdog.unexpected()));
 }
 
 QComboBox* TestClothDialog::list(const QString& name) const
@@ -380,13 +331,12 @@ void TestClothDialog::tabOrderRunsGroupByGroupThenHelpThenDone()
 void TestClothDialog::helpShowsTheClothingText()
 {
     list(QStringLiteral("lbxWomSuitEU"))->setCurrentIndex(2);
-    m_expectModal = true;
-    ModalSeen help;
-    answerNextModal(m_dialog.get(), help);
-    QTest::mouseClick(m_dialog->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
-    m_expectModal = false;
+    auto* helpButton = m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
+    const QList<test_support::SeenModal> seen = test_support::answerModals(
+        m_dialog.get(), [helpButton] { QTest::mouseClick(helpButton, Qt::LeftButton); });
 
-    QVERIFY(help.seen);
+    QCOMPARE(seen.size(), 1);
+    const test_support::SeenModal& help = seen.first();
     QCOMPARE(help.objectName, QStringLiteral("frmQuickTip"));
     QCOMPARE(help.title, QStringLiteral(" Tallyo 97 - QuickHelp"));
     QCOMPARE(help.topic, QStringLiteral("Clothing Size Dialog"));
@@ -422,7 +372,7 @@ void TestClothDialog::layoutFollowsTheForm()
 {
     const int dpiX = m_dialog->logicalDpiX();
     const int dpiY = m_dialog->logicalDpiY();
-    QCOMPARE(m_dialog->size(), QSize(pixels(7095, dpiX), pixels(4470, dpiY)));
+    QCOMPARE(m_dialog->size(), QSize(twipsToPixels(7095, dpiX), twipsToPixels(4470, dpiY)));
 
     const QPoint frameCorners[]
         = {{120, 120}, {3600, 120}, {120, 1200}, {3600, 1200}, {120, 2280}, {3600, 2280}, {120, 3360}};
@@ -435,25 +385,25 @@ void TestClothDialog::layoutFollowsTheForm()
         QCOMPARE(frame->title(), captions.at(group));
         QVERIFY(frame->font().bold());
         QCOMPARE(frame->geometry(),
-            QRect(pixels(frameCorners[group].x(), dpiX), pixels(frameCorners[group].y(), dpiY),
-                pixels(3372, dpiX), pixels(972, dpiY)));
+            QRect(twipsToPixels(frameCorners[group].x(), dpiX), twipsToPixels(frameCorners[group].y(), dpiY),
+                twipsToPixels(3372, dpiX), twipsToPixels(972, dpiY)));
         for (int column = 0; column < 3; ++column) {
             auto* label = frame->findChild<QLabel*>(QStringLiteral("Label%1").arg(group * 3 + column + 1));
             QVERIFY(label != nullptr);
             QCOMPARE(label->text(), headings.at(column));
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
             QCOMPARE(label->geometry(),
-                QRect(
-                    pixels(columns[column], dpiX), pixels(240, dpiY), pixels(852, dpiX), pixels(252, dpiY)));
+                QRect(twipsToPixels(columns[column], dpiX), twipsToPixels(240, dpiY),
+                    twipsToPixels(852, dpiX), twipsToPixels(252, dpiY)));
             QVERIFY(!label->font().bold());
 
             QComboBox* combo = list(listNames.at(group * 3 + column));
             QCOMPARE(combo->parentWidget(), frame);
-            QCOMPARE(combo->pos(), QPoint(pixels(columns[column], dpiX), pixels(480, dpiY)));
+            QCOMPARE(combo->pos(), QPoint(twipsToPixels(columns[column], dpiX), twipsToPixels(480, dpiY)));
             // The form's width at least, the same for every list, short of the next column.
-            QVERIFY(combo->width() >= pixels(732, dpiX));
+            QVERIFY(combo->width() >= twipsToPixels(732, dpiX));
             QCOMPARE(combo->width(), list(listNames.first())->width());
-            QVERIFY(combo->width() < pixels(1080, dpiX));
+            QVERIFY(combo->width() < twipsToPixels(1080, dpiX));
             QVERIFY(!combo->font().bold());
             // The list stays inside its frame.
             QVERIFY(frame->rect().contains(combo->geometry()));
@@ -465,9 +415,11 @@ void TestClothDialog::layoutFollowsTheForm()
     QCOMPARE(help->text(), QStringLiteral("&Help"));
     QCOMPARE(done->text(), QStringLiteral("&Done"));
     QCOMPARE(help->geometry(),
-        QRect(pixels(4560, dpiX), pixels(3720, dpiY), pixels(972, dpiX), pixels(372, dpiY)));
+        QRect(twipsToPixels(4560, dpiX), twipsToPixels(3720, dpiY), twipsToPixels(972, dpiX),
+            twipsToPixels(372, dpiY)));
     QCOMPARE(done->geometry(),
-        QRect(pixels(5640, dpiX), pixels(3720, dpiY), pixels(972, dpiX), pixels(372, dpiY)));
+        QRect(twipsToPixels(5640, dpiX), twipsToPixels(3720, dpiY), twipsToPixels(972, dpiX),
+            twipsToPixels(372, dpiY)));
     QVERIFY(!help->autoDefault());
     QVERIFY(!done->autoDefault());
 }

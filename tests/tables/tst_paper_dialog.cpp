@@ -1,57 +1,17 @@
+#include "support/dialog_test.h"
+#include "support/modal_recorder.h"
+#include "support/modal_watchdog.h"
 #include "tables/paper_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
-namespace {
-
-// What the modal window opened by a button showed before the test closed it.
-struct ModalSeen
-{
-    bool seen = false;
-    QString objectName;
-    QString title;
-    QString topic;
-    QString text;
-};
-
-// Waits for the next modal window, notes what it shows and closes it with its own button.
-void answerNextModal(QWidget* owner, ModalSeen& record, int triesLeft = 150)
-{
-    QTimer::singleShot(20, qApp, [owner, &record, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == owner) {
-            if (triesLeft > 0)
-                answerNextModal(owner, record, triesLeft - 1);
-            return;
-        }
-        record.seen = true;
-        record.objectName = modal->objectName();
-        record.title = modal->windowTitle();
-        if (auto* topic = modal->findChild<QLabel*>(QStringLiteral("txtTopic")))
-            record.topic = topic->text();
-        if (auto* tip = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtTip")))
-            record.text = tip->toPlainText();
-        if (auto* ok = modal->findChild<QPushButton*>(QStringLiteral("btnOK")))
-            ok->click();
-        else
-            modal->close();
-    });
-}
-
-int pixels(double twips, int dpi)
-{
-    return qRound(twips * dpi / 1440.0);
-}
-
-} // namespace
+using test_support::twipsToPixels;
 
 class TestPaperDialog final : public QObject
 {
@@ -81,9 +41,7 @@ private:
 
     std::unique_ptr<tables::PaperDialog> m_dialog;
     QListWidget* m_list = nullptr;
-    QTimer m_watchdog;
-    bool m_expectModal = false;
-    QString m_unexpectedModal;
+    test_support::ModalWatchdog m_watchdog;
 };
 
 void TestPaperDialog::init()
@@ -95,25 +53,14 @@ void TestPaperDialog::init()
     QVERIFY(m_list != nullptr);
 
     // A modal window nobody expects would block the test; close it and fail instead.
-    m_expectModal = false;
-    m_unexpectedModal.clear();
-    m_watchdog.setInterval(100);
-    m_watchdog.callOnTimeout(this, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && !m_expectModal) {
-            m_unexpectedModal = modal->windowTitle();
-            modal->close();
-        }
-    });
     m_watchdog.start();
 }
 
 void TestPaperDialog::cleanup()
 {
     m_watchdog.stop();
-    m_watchdog.disconnect();
     m_dialog.reset();
-    QVERIFY2(m_unexpectedModal.isEmpty(), qPrintable(m_unexpectedModal));
+    QVERIFY2(m_watchdog.unexpected().isEmpty(), qPrintable(m_watchdog.unexpected()));
 }
 
 void TestPaperDialog::selectByName(const QString& name)
@@ -238,8 +185,8 @@ void TestPaperDialog::choosingShowsFiguresAndRectangle()
     QCOMPARE(m_dialog->shapeTwips().height, shapeHeight);
 
     auto* shape = m_dialog->findChild<QFrame*>(QStringLiteral("Shape1"));
-    QCOMPARE(shape->width(), pixels(shapeWidth, m_dialog->logicalDpiX()));
-    QCOMPARE(shape->height(), pixels(shapeHeight, m_dialog->logicalDpiY()));
+    QCOMPARE(shape->width(), twipsToPixels(shapeWidth, m_dialog->logicalDpiX()));
+    QCOMPARE(shape->height(), twipsToPixels(shapeHeight, m_dialog->logicalDpiY()));
     QVERIFY(shape->isVisible());
 }
 
@@ -280,7 +227,8 @@ void TestPaperDialog::rectangleKeepsItsCorner()
     auto* shape = m_dialog->findChild<QFrame*>(QStringLiteral("Shape1"));
     auto* frame = m_dialog->findChild<QFrame*>(QStringLiteral("Frame1"));
     QCOMPARE(shape->parentWidget(), frame);
-    const QPoint corner(pixels(4200, m_dialog->logicalDpiX()), pixels(720, m_dialog->logicalDpiY()));
+    const QPoint corner(
+        twipsToPixels(4200, m_dialog->logicalDpiX()), twipsToPixels(720, m_dialog->logicalDpiY()));
     for (const QString& name : {QStringLiteral("Monarch"), QStringLiteral("E"), QStringLiteral("A0")}) {
         selectByName(name);
         QCOMPARE(shape->pos(), corner);
@@ -321,13 +269,12 @@ void TestPaperDialog::tabOrderRunsListDoneHelp()
 void TestPaperDialog::helpShowsThePaperText()
 {
     selectByName(QStringLiteral("A3"));
-    m_expectModal = true;
-    ModalSeen help;
-    answerNextModal(m_dialog.get(), help);
-    QTest::mouseClick(m_dialog->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
-    m_expectModal = false;
+    auto* helpButton = m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
+    const QList<test_support::SeenModal> seen = test_support::answerModals(
+        m_dialog.get(), [helpButton] { QTest::mouseClick(helpButton, Qt::LeftButton); });
 
-    QVERIFY(help.seen);
+    QCOMPARE(seen.size(), 1);
+    const test_support::SeenModal& help = seen.first();
     QCOMPARE(help.objectName, QStringLiteral("frmQuickTip"));
     QCOMPARE(help.title, QStringLiteral(" Tallyo 97 - QuickHelp"));
     QCOMPARE(help.topic, QStringLiteral("Paper Sizes Dialog"));
@@ -366,18 +313,19 @@ void TestPaperDialog::layoutFollowsTheForm()
 {
     const int dpiX = m_dialog->logicalDpiX();
     const int dpiY = m_dialog->logicalDpiY();
-    QCOMPARE(m_dialog->size(), QSize(pixels(6870, dpiX), pixels(4800, dpiY)));
+    QCOMPARE(m_dialog->size(), QSize(twipsToPixels(6870, dpiX), twipsToPixels(4800, dpiY)));
 
     auto* frame = m_dialog->findChild<QFrame*>(QStringLiteral("Frame1"));
     QVERIFY(frame != nullptr);
     QCOMPARE(frame->geometry(),
-        QRect(pixels(120, dpiX), pixels(120, dpiY), pixels(6612, dpiX), pixels(4092, dpiY)));
+        QRect(twipsToPixels(120, dpiX), twipsToPixels(120, dpiY), twipsToPixels(6612, dpiX),
+            twipsToPixels(4092, dpiY)));
     QCOMPARE(m_list->parentWidget(), frame);
-    QCOMPARE(m_list->pos(), QPoint(pixels(240, dpiX), pixels(720, dpiY)));
-    QCOMPARE(m_list->height(), pixels(3180, dpiY));
+    QCOMPARE(m_list->pos(), QPoint(twipsToPixels(240, dpiX), twipsToPixels(720, dpiY)));
+    QCOMPARE(m_list->height(), twipsToPixels(3180, dpiY));
     // At least the form's width; wider only as far as a gap before the figures.
-    QVERIFY(m_list->width() >= pixels(1455, dpiX));
-    QVERIFY(m_list->geometry().right() < pixels(1800, dpiX));
+    QVERIFY(m_list->width() >= twipsToPixels(1455, dpiX));
+    QVERIFY(m_list->geometry().right() < twipsToPixels(1800, dpiX));
     QVERIFY2(m_list->sizeHintForColumn(0) <= m_list->viewport()->width(), "a name is cut");
 
     const struct
@@ -392,7 +340,7 @@ void TestPaperDialog::layoutFollowsTheForm()
         auto* label = frame->findChild<QLabel*>(QLatin1String(heading.name));
         QVERIFY2(label != nullptr, heading.name);
         QCOMPARE(label->text(), QLatin1String(heading.text));
-        QCOMPARE(label->pos(), QPoint(pixels(heading.left, dpiX), pixels(heading.top, dpiY)));
+        QCOMPARE(label->pos(), QPoint(twipsToPixels(heading.left, dpiX), twipsToPixels(heading.top, dpiY)));
         QVERIFY(label->font().bold());
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
     }
@@ -408,7 +356,8 @@ void TestPaperDialog::layoutFollowsTheForm()
         auto* label = frame->findChild<QLabel*>(QLatin1String(figure.name));
         QVERIFY2(label != nullptr, figure.name);
         QCOMPARE(label->geometry(),
-            QRect(pixels(figure.left, dpiX), pixels(figure.top, dpiY), pixels(612, dpiX), pixels(252, dpiY)));
+            QRect(twipsToPixels(figure.left, dpiX), twipsToPixels(figure.top, dpiY), twipsToPixels(612, dpiX),
+                twipsToPixels(252, dpiY)));
         QCOMPARE(label->alignment(), Qt::AlignCenter);
         QCOMPARE(label->frameShape(), QFrame::Box);
         QCOMPARE(label->frameShadow(), QFrame::Plain);
@@ -427,7 +376,7 @@ void TestPaperDialog::layoutFollowsTheForm()
         auto* label = frame->findChild<QLabel*>(QLatin1String(word.name));
         QVERIFY2(label != nullptr, word.name);
         QCOMPARE(label->text(), QLatin1String(word.text));
-        QCOMPARE(label->x(), pixels(word.left, dpiX));
+        QCOMPARE(label->x(), twipsToPixels(word.left, dpiX));
         QVERIFY(!label->font().bold());
     }
 
@@ -437,9 +386,11 @@ void TestPaperDialog::layoutFollowsTheForm()
     QCOMPARE(done->text(), QStringLiteral("&Done"));
     QCOMPARE(help->parentWidget(), m_dialog.get());
     QCOMPARE(help->geometry(),
-        QRect(pixels(4680, dpiX), pixels(4320, dpiY), pixels(972, dpiX), pixels(372, dpiY)));
+        QRect(twipsToPixels(4680, dpiX), twipsToPixels(4320, dpiY), twipsToPixels(972, dpiX),
+            twipsToPixels(372, dpiY)));
     QCOMPARE(done->geometry(),
-        QRect(pixels(5760, dpiX), pixels(4320, dpiY), pixels(975, dpiX), pixels(372, dpiY)));
+        QRect(twipsToPixels(5760, dpiX), twipsToPixels(4320, dpiY), twipsToPixels(975, dpiX),
+            twipsToPixels(372, dpiY)));
     QVERIFY(!help->autoDefault());
     QVERIFY(!done->autoDefault());
 }
