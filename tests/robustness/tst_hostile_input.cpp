@@ -175,8 +175,6 @@ public:
         , m_messages(std::make_shared<Messages>())
     { }
 
-    ~HostileInputRun() { m_dialog.reset(); }
-
     QDialog* dialog() const { return m_dialog.get(); }
     const std::shared_ptr<Messages>& messages() const { return m_messages; }
 
@@ -225,7 +223,8 @@ private:
 };
 
 // Everything wrong with one trial, empty when it went as it should.
-QStringList faultsOf(const Trial& trial, qsizetype source, const QList<bool>& written)
+QStringList faultsOf(
+    const Trial& trial, const QList<QLineEdit*>& fields, qsizetype source, const QList<bool>& written)
 {
     QStringList faults;
     const QString where
@@ -250,12 +249,14 @@ QStringList faultsOf(const Trial& trial, qsizetype source, const QList<bool>& wr
             continue;
         }
         if (showsInfinityOrNan(text))
-            faults.append(where + QStringLiteral("field %1 shows \"%2\"").arg(i).arg(shown(text)));
+            faults.append(
+                where + QStringLiteral("%1 shows \"%2\"").arg(fields[i]->objectName(), shown(text)));
         const bool isChanged = text != untouched;
         changed += isChanged ? 1 : 0;
         writes += written[i] ? 1 : 0;
         if (isChanged && !written[i])
-            faults.append(where + QStringLiteral("field %1 changed outside the conversion").arg(i));
+            faults.append(
+                where + fields[i]->objectName() + QStringLiteral(" changed outside the conversion"));
     }
     if (changed != 0 && changed != writes)
         faults.append(
@@ -337,13 +338,13 @@ void TestHostileInput::everyFieldWithstandsHostileInput()
             bool pasteToo = input.text.size() > 200;
             if (!pasteToo) {
                 const Trial typed = run.enter(fields, source, input.text, QStringLiteral("typed"));
-                faults += faultsOf(typed, source, written);
+                faults += faultsOf(typed, fields, source, written);
                 pasteToo = typed.before[source] != input.text;
                 ++trials;
             }
             if (pasteToo) {
-                faults += faultsOf(
-                    run.enter(fields, source, input.text, QStringLiteral("pasted")), source, written);
+                const Trial pasted = run.enter(fields, source, input.text, QStringLiteral("pasted"));
+                faults += faultsOf(pasted, fields, source, written);
                 ++trials;
             }
         }
