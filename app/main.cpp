@@ -1,4 +1,4 @@
-#include "app/icons.h"
+#include "app/application.h"
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -6,10 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tallyo 97"));
-    QApplication::setApplicationVersion(QStringLiteral("2.3"));
-    QApplication::setDesktopFileName(QStringLiteral("tallyo97"));
-    QApplication::setWindowIcon(app::icons::program());
+    app::describeApplication();
 
     app::MainWindow window;
     window.show();

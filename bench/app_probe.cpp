@@ -1,7 +1,7 @@
 // Tallyo 97 as the benchmark sees it: the program's own start-up, built from the same library, reporting
 // when its main window was first painted; then every dialog opened and painted, a conversion timed in
 // each, and the peak memory once every dialog has been open.
-#include "app/icons.h"
+#include "app/application.h"
 #include "app/main_window.h"
 #include "app/topic.h"
 #include "bench/probe.h"
@@ -120,10 +120,7 @@ int main(int argc, char* argv[])
 {
     // As app/main.cpp does it.
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tallyo 97"));
-    QApplication::setApplicationVersion(QStringLiteral("2.3"));
-    QApplication::setDesktopFileName(QStringLiteral("tallyo97"));
-    QApplication::setWindowIcon(app::icons::program());
+    app::describeApplication();
 
     app::MainWindow window;
     window.show();

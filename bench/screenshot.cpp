@@ -1,6 +1,6 @@
 // Takes the README's pictures with the program's own windows: the main window, and the linear dialog
 // after one kilometre was typed and converted. Run under an X server (scripts/screenshots.sh).
-#include "app/icons.h"
+#include "app/application.h"
 #include "app/main_window.h"
 #include "app/topic.h"
 #include "bench/probe.h"
@@ -41,9 +41,7 @@ bool save(QWidget* window, const QDir& directory, const QString& name, QTextStre
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tallyo 97"));
-    QApplication::setDesktopFileName(QStringLiteral("tallyo97"));
-    QApplication::setWindowIcon(app::icons::program());
+    app::describeApplication();
     QTextStream errors(stderr);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 2) {

@@ -1,6 +1,6 @@
 #include "tables/cloth_dialog.h"
 
-#include "app/help.h"
+#include "app/dialog_buttons.h"
 #include "app/help_texts.h"
 #include "app/twips.h"
 #include "tables/clothing_sizes.h"
@@ -33,17 +33,6 @@ constexpr double headingHeight = 252;
 constexpr double listTop = 480;
 constexpr double listWidth = 732;
 constexpr double listWidthLimit = columnLefts[1] - columnLefts[0] - 120;
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QString& accessibleName,
-    const QRect& geometry)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(accessibleName);
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
-    return button;
-}
 
 } // namespace
 
@@ -128,13 +117,9 @@ ClothDialog::ClothDialog(QWidget* parent)
         }
     }
 
-    auto* help = addButton(this, "Command2", QStringLiteral("&Help"), QStringLiteral("Help"),
-        app::twipsRect(this, 4560, 3720, 972, 372));
-    auto* done = addButton(this, "Command1", QStringLiteral("&Done"), QStringLiteral("Done"),
-        app::twipsRect(this, 5640, 3720, 972, 372));
-    connect(help, &QPushButton::clicked, this,
-        [this] { app::showHelp(this, QStringLiteral("Clothing Size Dialog"), app::help_texts::clothing()); });
-    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+    const auto [help, done] = app::addHelpAndDone(this, app::twipsRect(this, 4560, 3720, 972, 372),
+        app::twipsRect(this, 5640, 3720, 972, 372), QStringLiteral("Clothing Size Dialog"),
+        app::help_texts::clothing());
 
     QWidget* previous = nullptr;
     for (const GroupLists& lists : m_groups) {

@@ -1,6 +1,6 @@
 #include "tables/paper_dialog.h"
 
-#include "app/help.h"
+#include "app/dialog_buttons.h"
 #include "app/help_texts.h"
 #include "app/twips.h"
 
@@ -78,17 +78,6 @@ QLabel* addFigure(QWidget* parent, const char* name, const QString& accessibleNa
     return figure;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QString& accessibleName,
-    const QRect& geometry)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(accessibleName);
-    button->setAutoDefault(false);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 PaperDialog::PaperDialog(QWidget* parent)
@@ -161,15 +150,11 @@ PaperDialog::PaperDialog(QWidget* parent)
     m_shape->lower();
     resizeShape(TwipSize{});
 
-    auto* help = addButton(this, "Command2", QStringLiteral("&Help"), QStringLiteral("Help"),
-        app::twipsRect(this, 4680, 4320, 972, 372));
-    auto* done = addButton(this, "Command1", QStringLiteral("&Done"), QStringLiteral("Done"),
-        app::twipsRect(this, 5760, 4320, 975, 372));
+    const auto [help, done] = app::addHelpAndDone(this, app::twipsRect(this, 4680, 4320, 972, 372),
+        app::twipsRect(this, 5760, 4320, 975, 372), QStringLiteral("Paper Sizes Dialog"),
+        app::help_texts::paper());
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &PaperDialog::showSelectedSize);
-    connect(help, &QPushButton::clicked, this,
-        [this] { app::showHelp(this, QStringLiteral("Paper Sizes Dialog"), app::help_texts::paper()); });
-    connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
     setTabOrder(m_list, done);
     setTabOrder(done, help);
