@@ -304,7 +304,7 @@ void MeasureDialog::showResult(const std::optional<QStringList>& texts)
     if (texts)
         showTexts(*texts);
     else
-        app::showMessage(this, QStringLiteral("Sorry, this value is too large to convert."),
+        app::showMessage(this, QStringLiteral("Sorry, this value gives a result out of range."),
             QStringLiteral("Input restriction"));
 }
 

@@ -150,7 +150,7 @@ void TestLinearDialog::outOfRangeShowsAMessageAndChangesNothing()
         = answerModals(&dialog, [&] { QTest::keyClick(kilometres, Qt::Key_Return); }, {.pressReturn = true});
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen.first().title, QStringLiteral("Input restriction"));
-    QCOMPARE(seen.first().text, QStringLiteral("Sorry, this value is too large to convert."));
+    QCOMPARE(seen.first().text, QStringLiteral("Sorry, this value gives a result out of range."));
     QCOMPARE(fieldTexts(&dialog, fieldNames), before);
     QVERIFY(dialog.isVisible());
 }

@@ -198,7 +198,7 @@ void TestMiscDialog::outOfRangeShowsAMessageAndChangesNothing()
         = answerModals(&dialog, [litres] { QTest::keyClick(litres, Qt::Key_Return); }, {.pressReturn = true});
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen.first().title + QLatin1Char('|') + seen.first().text,
-        QStringLiteral("Input restriction|Sorry, this value is too large to convert."));
+        QStringLiteral("Input restriction|Sorry, this value gives a result out of range."));
     QCOMPARE(fieldTexts(&dialog, units, &Unit::field), before);
 }
 

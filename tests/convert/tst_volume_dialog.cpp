@@ -364,7 +364,7 @@ void TestVolumeDialog::outOfRangeShowsAMessageAndChangesNothing()
     for (const SeenModal& box : seen)
         messages << box.title + QLatin1Char('|') + box.text;
     QCOMPARE(messages,
-        QStringList(2, QStringLiteral("Input restriction|Sorry, this value is too large to convert.")));
+        QStringList(2, QStringLiteral("Input restriction|Sorry, this value gives a result out of range.")));
 }
 
 void TestVolumeDialog::helpShowsTheVolumeTopic()

@@ -188,7 +188,7 @@ void TestWeightDialog::outOfRangeShowsAMessageAndChangesNothing()
         &dialog, [longTons] { QTest::keyClick(longTons, Qt::Key_Return); }, {.pressReturn = true});
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen.first().title + QLatin1Char('|') + seen.first().text,
-        QStringLiteral("Input restriction|Sorry, this value is too large to convert."));
+        QStringLiteral("Input restriction|Sorry, this value gives a result out of range."));
     QCOMPARE(fieldTexts(&dialog, units, &Unit::field), before);
     QVERIFY(dialog.isVisible());
 }
@@ -212,8 +212,9 @@ void TestWeightDialog::opensFromToolBarAndMenuWithDoneFocused()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // The first opening gets Return at once; the second converts first and then returns to Done.
-    for (const auto& [actionName, typeFirst] :
-        {std::pair("Toolbar1_Weight", false), std::pair("mnuMeasureWeight", true)}) {
+    for (const auto& opening : {std::pair("Toolbar1_Weight", false), std::pair("mnuMeasureWeight", true)}) {
+        const char* const actionName = opening.first;
+        const bool typeFirst = opening.second;
         QString opened;
         QString focused;
         QStringList textsAtOpening;
