@@ -337,30 +337,29 @@ QString formatDisplay(double value, DisplayFormat format)
     constexpr int minDecimals = 2;
 
     // Work on the 15-digit decimal form, so that 2.675 (stored as 2.67499999...) rounds as written.
-    std::string integerPart;
+    std::string integerPart(1, '0');
     std::string fraction;
     if (value != 0.0 && std::isfinite(value)) {
         const Decimal decimal = decimalDigits(value, 15);
         const int integerDigits = decimal.exponent + 1;
         if (integerDigits <= 0) {
-            integerPart = "0";
-            fraction = std::string(static_cast<std::size_t>(-integerDigits), '0') + decimal.digits;
+            fraction.assign(static_cast<std::size_t>(-integerDigits), '0');
+            fraction += decimal.digits;
         } else if (integerDigits >= static_cast<int>(decimal.digits.size())) {
-            integerPart = decimal.digits
-                + std::string(static_cast<std::size_t>(integerDigits) - decimal.digits.size(), '0');
+            integerPart = decimal.digits;
+            integerPart.append(static_cast<std::size_t>(integerDigits) - decimal.digits.size(), '0');
         } else {
             integerPart = decimal.digits.substr(0, static_cast<std::size_t>(integerDigits));
             fraction = decimal.digits.substr(static_cast<std::size_t>(integerDigits));
         }
-    } else {
-        integerPart = "0";
     }
 
     // Round half away from zero to maxDecimals.
     const bool roundUp = fraction.size() > static_cast<std::size_t>(maxDecimals)
         && fraction[static_cast<std::size_t>(maxDecimals)] >= '5';
     fraction.resize(static_cast<std::size_t>(maxDecimals), '0');
-    std::string all = integerPart + fraction;
+    std::string all = integerPart;
+    all += fraction;
     if (roundUp) {
         std::size_t k = all.size();
         while (k > 0) {
@@ -378,7 +377,7 @@ QString formatDisplay(double value, DisplayFormat format)
     integerPart = all.substr(0, all.size() - static_cast<std::size_t>(maxDecimals));
     fraction = all.substr(all.size() - static_cast<std::size_t>(maxDecimals));
     const std::size_t firstNonZero = integerPart.find_first_not_of('0');
-    integerPart = firstNonZero == std::string::npos ? "0" : integerPart.substr(firstNonZero);
+    integerPart = firstNonZero == std::string::npos ? std::string(1, '0') : integerPart.substr(firstNonZero);
     while (fraction.size() > static_cast<std::size_t>(minDecimals) && fraction.back() == '0')
         fraction.pop_back();
 
