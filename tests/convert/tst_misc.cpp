@@ -1,5 +1,7 @@
 #include "convert/misc.h"
 
+#include "support/conversion_test.h"
+
 #include <QTest>
 
 // Field name and the text it must show; fields not named are not checked.
@@ -13,24 +15,12 @@ class MiscTest final : public QObject
     Q_OBJECT
 
 private:
-    static int indexOf(const QString& name)
-    {
-        const convert::MeasureTable& table = convert::miscTable();
-        for (std::size_t i = 0; i < table.fields.size(); ++i) {
-            if (name == QLatin1String(table.fields[i].name))
-                return static_cast<int>(i);
-        }
-        return -1;
-    }
+    static int indexOf(const QString& name) { return test_support::fieldIndex(convert::miscTable(), name); }
 
     static std::optional<QStringList> typeAndConvert(
         const QString& source, const QString& typed, const Given& given = {})
     {
-        QStringList texts(convert::misc::FieldCount);
-        for (const auto& [field, text] : given)
-            texts[indexOf(QLatin1String(field))] = QLatin1String(text);
-        texts[indexOf(source)] = typed;
-        return convert::convertMisc(texts, indexOf(source));
+        return test_support::typeAndConvert(convert::miscTable(), source, typed, given);
     }
 
 private Q_SLOTS:

@@ -1,5 +1,7 @@
 #include "convert/surface.h"
 
+#include "support/conversion_test.h"
+
 #include <QTest>
 
 // Field name and the text it must show; fields not named are not checked.
@@ -13,19 +15,12 @@ class SurfaceTest final : public QObject
 private:
     static int indexOf(const QString& name)
     {
-        const convert::MeasureTable& table = convert::surfaceTable();
-        for (std::size_t i = 0; i < table.fields.size(); ++i) {
-            if (name == QLatin1String(table.fields[i].name))
-                return static_cast<int>(i);
-        }
-        return -1;
+        return test_support::fieldIndex(convert::surfaceTable(), name);
     }
 
     static std::optional<QStringList> typeAndConvert(const QString& source, const QString& typed)
     {
-        QStringList texts(convert::surface::FieldCount);
-        texts[indexOf(source)] = typed;
-        return convert::convertSurface(texts, indexOf(source));
+        return test_support::typeAndConvert(convert::surfaceTable(), source, typed);
     }
 
 private Q_SLOTS:

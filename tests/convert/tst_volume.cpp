@@ -1,6 +1,8 @@
 #include "convert/volume.h"
 
+#include "support/conversion_test.h"
 #include <QRegularExpression>
+
 #include <QTest>
 
 #include <cmath>
@@ -41,15 +43,7 @@ class VolumeTest final : public QObject
     Q_OBJECT
 
 private:
-    static int indexOf(const QString& name)
-    {
-        const convert::MeasureTable& table = convert::volumeTable();
-        for (std::size_t i = 0; i < table.fields.size(); ++i) {
-            if (name == QLatin1String(table.fields[i].name))
-                return static_cast<int>(i);
-        }
-        return -1;
-    }
+    static int indexOf(const QString& name) { return test_support::fieldIndex(convert::volumeTable(), name); }
 
     static void compareTexts(const QStringList& texts, const Expected& expected)
     {

@@ -1,5 +1,7 @@
 #include "convert/weight.h"
 
+#include "support/conversion_test.h"
+
 #include <QTest>
 
 // Field name and the text it must show; fields not named are not checked.
@@ -11,21 +13,11 @@ class WeightTest final : public QObject
     Q_OBJECT
 
 private:
-    static int indexOf(const QString& name)
-    {
-        const convert::MeasureTable& table = convert::weightTable();
-        for (std::size_t i = 0; i < table.fields.size(); ++i) {
-            if (name == QLatin1String(table.fields[i].name))
-                return static_cast<int>(i);
-        }
-        return -1;
-    }
+    static int indexOf(const QString& name) { return test_support::fieldIndex(convert::weightTable(), name); }
 
     static std::optional<QStringList> typeAndConvert(const QString& source, const QString& typed)
     {
-        QStringList texts(convert::weight::FieldCount);
-        texts[indexOf(source)] = typed;
-        return convert::convertWeight(texts, indexOf(source));
+        return test_support::typeAndConvert(convert::weightTable(), source, typed);
     }
 
 private Q_SLOTS:
