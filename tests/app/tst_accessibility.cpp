@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/quick_tip_window.h"
 #include "app/topic.h"
+#include "support/topics.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -14,8 +15,6 @@
 
 #include <initializer_list>
 #include <memory>
-
-Q_DECLARE_METATYPE(app::Topic)
 
 namespace {
 
@@ -115,27 +114,11 @@ private Q_SLOTS:
     void optionButtonsTakeArrowKeys();
     void quickHelpIsNamedAndWalkable();
     void mainWindowMenusAreReachableByKeyboard();
-
-private:
-    static void addTopics();
 };
-
-void TestAccessibility::addTopics()
-{
-    QTest::addColumn<app::Topic>("topic");
-    QTest::newRow("linear dialog") << app::Topic::Linear;
-    QTest::newRow("surface dialog") << app::Topic::Surface;
-    QTest::newRow("volume dialog") << app::Topic::Volume;
-    QTest::newRow("weight dialog") << app::Topic::Weight;
-    QTest::newRow("paper sizes dialog") << app::Topic::Paper;
-    QTest::newRow("number systems dialog") << app::Topic::Number;
-    QTest::newRow("clothing sizes dialog") << app::Topic::Cloth;
-    QTest::newRow("miscellaneous dialog") << app::Topic::Misc;
-}
 
 void TestAccessibility::everyControlHasAName_data()
 {
-    addTopics();
+    test_support::addTopicRows();
 }
 
 void TestAccessibility::everyControlHasAName()

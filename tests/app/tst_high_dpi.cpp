@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/topic.h"
 #include "app/twips.h"
+#include "support/topics.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,8 +15,6 @@
 #include <QToolButton>
 
 #include <memory>
-
-Q_DECLARE_METATYPE(app::Topic)
 
 namespace {
 
@@ -185,15 +184,7 @@ void TestHighDpi::paperRectangleKeepsItsLogicalSize()
 
 void TestHighDpi::dialogsFitTheirContents_data()
 {
-    QTest::addColumn<app::Topic>("topic");
-    QTest::newRow("linear dialog") << app::Topic::Linear;
-    QTest::newRow("surface dialog") << app::Topic::Surface;
-    QTest::newRow("volume dialog") << app::Topic::Volume;
-    QTest::newRow("weight dialog") << app::Topic::Weight;
-    QTest::newRow("paper sizes dialog") << app::Topic::Paper;
-    QTest::newRow("number systems dialog") << app::Topic::Number;
-    QTest::newRow("clothing sizes dialog") << app::Topic::Cloth;
-    QTest::newRow("miscellaneous dialog") << app::Topic::Misc;
+    test_support::addTopicRows();
 }
 
 void TestHighDpi::dialogsFitTheirContents()
