@@ -4,10 +4,7 @@
 # Prints the machine and the figures as Markdown. Optional argument: the number of runs (15).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh $(cat scripts/packages.txt) xvfb xauth
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTALLYO_BUILD_TESTS=OFF -DTALLYO_BUILD_BENCH=ON >/dev/null
-cmake --build build/bench -j"$(nproc)" --target tallyo97_bench >build/bench/build.log 2>&1 \
-    || { cat build/bench/build.log; exit 1; }
+scripts/build-bench.sh tallyo97_bench
 cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')
 memory=$(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
 qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)

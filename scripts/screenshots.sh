@@ -4,10 +4,7 @@
 # one kilometre was converted).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh $(cat scripts/packages.txt) xvfb xauth
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DTALLYO_BUILD_TESTS=OFF -DTALLYO_BUILD_BENCH=ON >/dev/null
-cmake --build build/bench -j"$(nproc)" --target tallyo97_screenshot >build/bench/build.log 2>&1 \
-    || { cat build/bench/build.log; exit 1; }
+scripts/build-bench.sh tallyo97_screenshot
 mkdir -p docs/screenshots
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" build/bench/bench/tallyo97_screenshot docs/screenshots \

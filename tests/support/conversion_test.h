@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <QTest>
 
 #include <optional>
 #include <utility>
@@ -32,6 +33,18 @@ inline std::optional<QStringList> typeAndConvert(const convert::MeasureTable& ta
         texts[fieldIndex(table, QLatin1String(field))] = QLatin1String(text);
     texts[fieldIndex(table, source)] = typed;
     return table.convert(texts, fieldIndex(table, source));
+}
+
+// Compares the named fields of a conversion's result; fields not named are not checked.
+inline void compareFields(
+    const convert::MeasureTable& table, const QStringList& texts, const FieldTextList& expected)
+{
+    QCOMPARE(texts.size(), static_cast<qsizetype>(table.fields.size()));
+    for (const auto& [field, text] : expected) {
+        const int index = fieldIndex(table, QLatin1String(field));
+        QVERIFY2(index >= 0, field);
+        QCOMPARE(texts.at(index), QLatin1String(text));
+    }
 }
 
 } // namespace test_support
