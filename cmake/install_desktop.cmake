@@ -4,6 +4,40 @@
 set(tallyo_packaging_dir ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 set(tallyo_icon_svg ${CMAKE_CURRENT_SOURCE_DIR}/app/icons/tallyo97.svg)
 
+# The version comes from project(VERSION) alone; this is the day that version was released. The AppStream
+# release, the manual page and the package changelog carry both, so change this with the version.
+set(tallyo_release_date 2026-01-01)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER
+    "Tallyo 97 maintainers <maintainers@users.noreply.c-seed-20323764.example>")
+
+# A Debian changelog dates its entries as in mail (RFC 5322), weekday included. The weekday is worked out
+# here (Sakamoto's method) so the date is written once, in ISO form, and the package stays reproducible.
+if(NOT tallyo_release_date MATCHES "^([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])$")
+    message(FATAL_ERROR "tallyo_release_date must be YYYY-MM-DD, not '${tallyo_release_date}'")
+endif()
+set(tallyo_year ${CMAKE_MATCH_1})
+set(tallyo_day_text ${CMAKE_MATCH_3})
+# math() reads "08" as eight, so month and day need no trimming.
+math(EXPR tallyo_month "${CMAKE_MATCH_2}")
+math(EXPR tallyo_day "${CMAKE_MATCH_3}")
+math(EXPR tallyo_month_index "${tallyo_month} - 1")
+set(tallyo_month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+set(tallyo_month_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+set(tallyo_weekday_names Sun Mon Tue Wed Thu Fri Sat)
+list(GET tallyo_month_names ${tallyo_month_index} tallyo_month_name)
+list(GET tallyo_month_offsets ${tallyo_month_index} tallyo_month_offset)
+# January and February count with the year before, as if the year began in March.
+set(y ${tallyo_year})
+if(tallyo_month LESS 3)
+    math(EXPR y "${tallyo_year} - 1")
+endif()
+math(EXPR tallyo_weekday
+    "(${y} + ${y} / 4 - ${y} / 100 + ${y} / 400 + ${tallyo_month_offset} + ${tallyo_day}) % 7")
+unset(y)
+list(GET tallyo_weekday_names ${tallyo_weekday} tallyo_weekday_name)
+set(tallyo_changelog_date
+    "${tallyo_weekday_name}, ${tallyo_day_text} ${tallyo_month_name} ${tallyo_year} 00:00:00 +0000")
+
 # The fixed-size icons are rendered from the SVG by a small tool of our own, so no image converter is
 # needed to build the package. It is a build tool: it gets the project's warnings but not the
 # sanitizers, which would only slow the build down.
@@ -32,8 +66,30 @@ add_custom_target(tallyo97_icons ALL DEPENDS ${tallyo_icon_pngs})
 
 install(FILES ${tallyo_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${tallyo_packaging_dir}/tallyo97.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${tallyo_packaging_dir}/io.github.tallyo97.metainfo.xml
+configure_file(${tallyo_packaging_dir}/io.github.tallyo97.metainfo.xml.in
+    ${CMAKE_CURRENT_BINARY_DIR}/io.github.tallyo97.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/io.github.tallyo97.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page and the changelog are installed compressed, as Debian wants them. gzip -n leaves the
+# file name and time out of the header, so the compressed files depend on their text alone.
+find_program(TALLYO_GZIP gzip REQUIRED)
+configure_file(${tallyo_packaging_dir}/tallyo97.1.in ${CMAKE_CURRENT_BINARY_DIR}/doc/tallyo97.1 @ONLY)
+configure_file(${tallyo_packaging_dir}/changelog.in ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog @ONLY)
+set(tallyo_compressed_docs)
+foreach(doc tallyo97.1 changelog)
+    set(source ${CMAKE_CURRENT_BINARY_DIR}/doc/${doc})
+    add_custom_command(OUTPUT ${source}.gz
+        COMMAND ${TALLYO_GZIP} -9nkf ${source}
+        DEPENDS ${source}
+        COMMENT "Compressing ${doc}"
+        VERBATIM)
+    list(APPEND tallyo_compressed_docs ${source}.gz)
+endforeach()
+add_custom_target(tallyo97_docs ALL DEPENDS ${tallyo_compressed_docs})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/tallyo97.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/doc/changelog.gz ${tallyo_packaging_dir}/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tallyo97)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyo97)
@@ -42,9 +98,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "conversion centre for units, number systems and sizes")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Directory modes independent of the umask, and a program stripped as Debian strips it.
+set(CPACK_PRE_BUILD_SCRIPTS ${tallyo_packaging_dir}/cpack_staging.cmake)
+set(CPACK_TALLYO_STRIP ${CMAKE_STRIP})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER
-    "Tallyo 97 maintainers <maintainers@users.noreply.c-seed-20323764.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # CPack puts the summary above this text and indents every line of it.
@@ -57,4 +114,6 @@ Return: every other field shows the same quantity in its own unit.")
 # The libraries come from dpkg-shlibdeps; the platform plugin is loaded at run time, so no linker sees it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Without Qt's Wayland plugin the program still runs on a Wayland desktop, through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
