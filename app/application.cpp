@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/icons.h"
+#include "app/version.h"
 
 #include <QApplication>
 
@@ -9,7 +10,7 @@ namespace app {
 void describeApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tallyo 97"));
-    QApplication::setApplicationVersion(QStringLiteral("2.3"));
+    QApplication::setApplicationVersion(QLatin1String(version::full));
     QApplication::setDesktopFileName(QStringLiteral("tallyo97"));
     QApplication::setWindowIcon(icons::program());
 }

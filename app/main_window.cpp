@@ -1,6 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/icons.h"
+#include "app/version.h"
+#include "gui/colours.h"
+#include "gui/topic_dialog.h"
+#include "tables/topics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,52 +15,12 @@
 #include <QPainter>
 #include <QToolBar>
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
 namespace app {
 
 namespace {
-
-struct ToolButton
-{
-    const char* key;
-    int image;
-    const char* toolTip;
-};
-
-// The toolbar in the order it shows; image numbers refer to the image list (see icons.h).
-constexpr std::array<ToolButton, 10> toolButtons = {{
-    {"Linear", 1, "Displays the linear conversion dialog"},
-    {"Surface", 3, "Displays the surface conversion dialog"},
-    {"Volume", 4, "Displays the volume and liquid conversion dialog"},
-    {"Weight", 2, "Displays the weight conversion dialog"},
-    {"Paper", 6, "Displays the paper sizes dialog"},
-    {"Number", 7, "Displays the number conversion dialog"},
-    {"Cloth", 9, "Displays the clothing size dialog"},
-    {"Misc", 5, "Displays the miscellaneous dialog"},
-    {nullptr, 0, nullptr}, // an empty gap
-    {"Exit", 8, "Exits the program"},
-}};
-
-struct MenuEntry
-{
-    const char* name;
-    const char* text;
-    QKeyCombination shortcut;
-    Topic topic;
-};
-
-// Alphabetical, unlike the toolbar.
-constexpr std::array<MenuEntry, 8> measureEntries = {{
-    {"mnuMeasureCloth", "&Clothing Size", Qt::CTRL | Qt::Key_C, Topic::Cloth},
-    {"mnuMeasureLinear", "&Linear", Qt::CTRL | Qt::Key_L, Topic::Linear},
-    {"mnuMeasureMiscellaneous", "&Miscellaneous", Qt::CTRL | Qt::Key_M, Topic::Misc},
-    {"mnuMeasureNumber", "&Number Systems", Qt::CTRL | Qt::Key_N, Topic::Number},
-    {"mnuMeasurePaper", "&Paper Sizes", Qt::CTRL | Qt::Key_P, Topic::Paper},
-    {"mnuMeasureSurface", "&Surface", Qt::CTRL | Qt::Key_S, Topic::Surface},
-    {"mnuMeasureVolume", "&Volume and Liquid", Qt::CTRL | Qt::Key_V, Topic::Volume},
-    {"mnuMeasureWeight", "&Weight", Qt::CTRL | Qt::Key_W, Topic::Weight},
-}};
 
 // The decorative picture at the left of the panel.
 class PanelPicture final : public QWidget
@@ -128,13 +92,19 @@ void MainWindow::createMenus()
 
     QMenu* measure = menuBar()->addMenu(QStringLiteral("&Measure"));
     measure->setObjectName(QStringLiteral("mnuMeasure"));
-    for (const MenuEntry& entry : measureEntries) {
-        QAction* action = measure->addAction(QString::fromLatin1(entry.text));
-        action->setObjectName(QLatin1String(entry.name));
-        action->setShortcut(QKeySequence(entry.shortcut));
+    // The menu lists the topics alphabetically, unlike the toolbar.
+    std::vector<const tables::Topic*> entries;
+    for (const tables::Topic& topic : tables::topics())
+        entries.push_back(&topic);
+    std::ranges::sort(entries, [](const tables::Topic* a, const tables::Topic* b) {
+        return QString::fromLatin1(a->menuText).remove(u'&') < QString::fromLatin1(b->menuText).remove(u'&');
+    });
+    for (const tables::Topic* topic : entries) {
+        QAction* action = measure->addAction(QString::fromLatin1(topic->menuText));
+        action->setObjectName(QLatin1String(topic->menuName));
+        action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(topic->shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
-        const Topic topic = entry.topic;
-        connect(action, &QAction::triggered, this, [this, topic] { showTopic(topic); });
+        connect(action, &QAction::triggered, this, [this, topic] { showTopic(*topic); });
     }
 }
 
@@ -147,45 +117,31 @@ void MainWindow::createToolBar()
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    for (const ToolButton& button : toolButtons) {
-        if (!button.key) {
-            auto* gap = new QWidget(m_toolBar);
-            gap->setObjectName(QStringLiteral("Placeholder"));
-            gap->setFixedSize(12, 16);
-            m_toolBar->addWidget(gap);
-            continue;
-        }
-        const QString key = QLatin1String(button.key);
-        QAction* action = m_toolBar->addAction(icons::image(button.image), key);
+    const auto addButton = [this](const QIcon& icon, const QString& key, const QString& toolTip) {
+        QAction* action = m_toolBar->addAction(icon, key);
         action->setObjectName(QStringLiteral("Toolbar1_") + key);
         action->setData(key);
-        action->setToolTip(QLatin1String(button.toolTip));
-        action->setStatusTip(QLatin1String(button.toolTip));
-    }
+        action->setToolTip(toolTip);
+        action->setStatusTip(toolTip);
+    };
+    for (const tables::Topic& topic : tables::topics())
+        addButton(icons::topic(topic), QLatin1String(topic.key), QLatin1String(topic.toolTip));
+    // An empty gap before Exit.
+    auto* gap = new QWidget(m_toolBar);
+    gap->setObjectName(QStringLiteral("Placeholder"));
+    gap->setFixedSize(12, 16);
+    m_toolBar->addWidget(gap);
+    addButton(icons::exit(), QStringLiteral("Exit"), QStringLiteral("Exits the program"));
     connect(m_toolBar, &QToolBar::actionTriggered, this, &MainWindow::onToolBarAction);
 }
 
 void MainWindow::onToolBarAction(QAction* action)
 {
-    // Keys are compared as exact text, in this order; the first match acts.
+    // Keys are compared as exact text, topics first in the toolbar's order; the first match acts.
     const QString key = action->data().toString();
-    static constexpr std::array<std::pair<const char*, Topic>, 8> topics = {{
-        {"Linear", Topic::Linear},
-        {"Surface", Topic::Surface},
-        {"Volume", Topic::Volume},
-        {"Weight", Topic::Weight},
-        {"Paper", Topic::Paper},
-        {"Number", Topic::Number},
-        {"Cloth", Topic::Cloth},
-        {"Misc", Topic::Misc},
-    }};
-    for (const auto& [name, topic] : topics) {
-        if (key == QLatin1String(name)) {
-            showTopic(topic);
-            return;
-        }
-    }
-    if (key == QLatin1String("Exit"))
+    if (const tables::Topic* topic = tables::findTopic(key))
+        showTopic(*topic);
+    else if (key == QLatin1String("Exit"))
         exitProgram();
 }
 
@@ -204,14 +160,15 @@ void MainWindow::createPanel()
     image->setGeometry(200, 20, 32, 32);
 
     QLabel* title = panelLabel(panel, "Label1", QStringLiteral("Tallyo 97"), 18, true);
-    title->setStyleSheet(QStringLiteral("color: rgb(0, 64, 64);"));
+    gui::colours::setTextColour(title, gui::colours::titleTeal);
     title->setGeometry(236, 12, 204, 48);
 
     constexpr int left = 190;
     constexpr int width = 250;
     panelLabel(panel, "Label2", QStringLiteral("Tallyo Conversion Center"), 9.75, true)
         ->setGeometry(left, 84, width, 24);
-    panelLabel(panel, "Label3", QStringLiteral("32-Bit Version 2.3"), 9.75, true)
+    panelLabel(
+        panel, "Label3", QStringLiteral("32-Bit Version ") + QLatin1String(version::majorMinor), 9.75, true)
         ->setGeometry(left, 110, width, 24);
     panelLabel(panel, "Label4", QStringLiteral("1997\u20132026 \u00b7 The Tallyo 97 developers"), 0, false)
         ->setGeometry(left, 282, width, 20);
@@ -219,12 +176,10 @@ void MainWindow::createPanel()
     setCentralWidget(panel);
 }
 
-void MainWindow::showTopic(Topic topic)
+void MainWindow::showTopic(const tables::Topic& topic)
 {
-    std::unique_ptr<QDialog> dialog = createTopicDialog(topic, this);
-    if (!dialog)
-        return;
-    dialog->exec();
+    if (std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(topic, this))
+        dialog->exec();
 }
 
 void MainWindow::exitProgram()

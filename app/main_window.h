@@ -1,11 +1,13 @@
 #pragma once
 
-#include "app/topic.h"
-
 #include <QMainWindow>
 
 class QAction;
 class QToolBar;
+
+namespace tables {
+struct Topic;
+}
 
 namespace app {
 
@@ -20,7 +22,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     // Shows a topic's dialog modally and returns when it has closed.
-    void showTopic(Topic topic);
+    void showTopic(const tables::Topic& topic);
     void exitProgram();
 
 private:

@@ -1,5 +1,7 @@
 #include "convert/conversion.h"
 
+#include "convert/measure_table.h"
+
 #include <cmath>
 #include <limits>
 
@@ -48,19 +50,24 @@ void FieldTexts::check(double value)
         m_spoiled = true;
 }
 
-std::optional<QStringList> FieldTexts::finish(const QList<DisplayFormat>& formats) const
+std::optional<QStringList> formatFields(const MeasureTable& table, const FieldTexts& fields)
 {
-    if (m_spoiled)
+    if (fields.spoiled())
         return std::nullopt;
-    QStringList texts = m_texts;
+    QStringList texts = fields.texts();
     for (qsizetype i = 0; i < texts.size(); ++i)
-        texts[i] = formatField(texts[i], formats.at(i));
+        texts[i] = formatField(texts[i], table.fields[static_cast<std::size_t>(i)].format);
     return texts;
 }
 
-std::optional<QStringList> FieldTexts::finish(DisplayFormat format) const
+std::optional<QStringList> runConversion(const MeasureTable& table, const QStringList& texts, int source)
 {
-    return finish(QList<DisplayFormat>(m_texts.size(), format));
+    if (source < 0 || source >= static_cast<int>(table.fields.size())
+        || texts.size() != static_cast<qsizetype>(table.fields.size()))
+        return std::nullopt;
+    FieldTexts fields(texts);
+    table.convert(fields, source);
+    return formatFields(table, fields);
 }
 
 } // namespace convert

@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <optional>
-
 namespace convert {
 
 // The field texts of one dialog during a conversion, in the order of the dialog's unit table. Reads
@@ -13,7 +11,7 @@ namespace convert {
 // the same conversion is computed from that field's text, exactly as the user sees it.
 //
 // A conversion that meets a value outside the range of a double (or of a float where a single-precision
-// value is stored) is spoiled: finish() then returns nothing and the dialog keeps its texts.
+// value is stored) is spoiled: it shows nothing, and the dialog keeps its texts.
 class FieldTexts final
 {
 public:
@@ -31,19 +29,13 @@ public:
     // Notes a value that must be finite for the conversion to stand.
     void check(double value);
 
+    void spoil() { m_spoiled = true; }
     bool spoiled() const { return m_spoiled; }
-    // Formats every field with its own format (formats.size() == number of fields).
-    std::optional<QStringList> finish(const QList<DisplayFormat>& formats) const;
-    std::optional<QStringList> finish(DisplayFormat format) const;
+    const QStringList& texts() const { return m_texts; }
 
 private:
     QStringList m_texts;
     bool m_spoiled = false;
 };
-
-// A dialog's conversion: given all field texts and the index of the field in which Return was pressed,
-// returns every field's text after the conversion and the FormatFields step, or nothing when a value
-// left the range of the number type that holds it.
-using ConvertFunction = std::optional<QStringList> (*)(const QStringList& texts, int source);
 
 } // namespace convert

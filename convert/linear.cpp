@@ -23,9 +23,6 @@ constexpr std::array<UnitField, FieldCount> fields = {{
 
 constexpr std::array<FieldGroup, 1> groups = {{{"Frame1", nullptr, 0, 0}}};
 
-constexpr std::array<const char*, 10> focusOrder
-    = {"EBxCM", "EBxM", "EBxKM", "EBxIN", "EBxFT", "EBxYD", "EBxMI", "EBxNMI", "Command1", "Command2"};
-
 // The yard's metric factors are quotients of whole numbers formed in single precision, which shows in
 // the last digits of large results (1 nautical mile gives 185,200.01 cm).
 constexpr double metresPerYard = 9144.0f / 10000.0f;
@@ -42,11 +39,8 @@ void writeMetricFromYard(FieldTexts& t, double yard)
     t.write(Kilometre, yard * kilometresPerYard);
 }
 
-} // namespace
-
-std::optional<QStringList> convertLinear(const QStringList& input, int source)
+void convertLinear(FieldTexts& t, int source)
 {
-    FieldTexts t(input);
     const double v = t.read(source);
     switch (source) {
     case Metre:
@@ -98,25 +92,13 @@ std::optional<QStringList> convertLinear(const QStringList& input, int source)
         break;
     }
     default:
-        return std::nullopt;
+        break;
     }
-    return t.finish(format);
 }
 
-const MeasureTable& linearTable()
-{
-    static const MeasureTable table{
-        .name = "frmLinear",
-        .title = "Linear Measure",
-        .helpTopic = "Linear Conversion Dialog",
-        .fields = fields,
-        .groups = groups,
-        .headings = {},
-        .labels = LabelPlacement::CaptionAbove,
-        .focusOrder = focusOrder,
-        .convert = &convertLinear,
-    };
-    return table;
-}
+} // namespace
+
+constinit const MeasureTable linearTable{
+    .fields = fields, .groups = groups, .headings = {}, .convert = &convertLinear};
 
 } // namespace convert

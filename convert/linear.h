@@ -9,7 +9,6 @@ namespace linear {
 enum Field { Centimetre, Metre, Kilometre, Inch, Foot, Yard, Mile, NauticalMile, FieldCount };
 }
 
-const MeasureTable& linearTable();
-std::optional<QStringList> convertLinear(const QStringList& texts, int source);
+extern const MeasureTable linearTable;
 
 } // namespace convert

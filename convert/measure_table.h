@@ -2,9 +2,10 @@
 
 #include "convert/conversion.h"
 
+#include <optional>
 #include <span>
 
-// The description of a measure dialog: its unit fields with their labels and places, its formats and its
+// The description of a measure dialog: its unit fields with their labels, places and formats, and its
 // conversion. One builder turns such a description into a window, so every dialog of this shape is a
 // table and a conversion function, never a hand-made form.
 namespace convert {
@@ -12,6 +13,11 @@ namespace convert {
 enum class LabelPlacement {
     CaptionAbove, // caption centred above the field, abbreviation to its right
     CaptionRight, // the unit label to the right of the field, no abbreviation
+};
+
+enum class ButtonPlacement {
+    BelowRight, // Help and Done side by side below the fields, at the right
+    RightColumn, // Help above Done at the bottom of a column right of the fields
 };
 
 struct UnitField
@@ -24,7 +30,7 @@ struct UnitField
     int group; // index into MeasureTable::groups
     int column; // column inside the group, from 0
     int row; // row inside the group, from 0
-    DisplayFormat format;
+    DisplayFormat format; // the FormatFields step shows the field through this format
 };
 
 struct FieldGroup
@@ -42,28 +48,36 @@ struct ColumnHeading
     const char* text;
 };
 
+// A dialog's conversion: Return was pressed in field `source`; writes the other fields as plain number
+// text, in the dialog's order, reading back what it wrote where a value is derived from another field.
+using ConvertFunction = void (*)(FieldTexts& fields, int source);
+
 struct MeasureTable
 {
-    const char* name; // objectName of the dialog ("frmLinear")
-    const char* title; // window caption
-    const char* helpTopic; // quick-help topic
     std::span<const UnitField> fields;
     std::span<const FieldGroup> groups;
     std::span<const ColumnHeading> headings;
-    LabelPlacement labels;
-    // Keyboard focus order by objectName, buttons included ("Command1" is Done, "Command2" Help, or the
-    // names given below); the first entry has the focus when the dialog opens.
-    std::span<const char* const> focusOrder;
-    const char* doneName = "Command1";
-    const char* helpName = "Command2";
-    const char* doneText = "&Done";
-    const char* helpText = "&Help";
-    bool buttonsBesideGroups = false; // Help above Done at the right instead of side by side below
+    ConvertFunction convert;
+    LabelPlacement labels = LabelPlacement::CaptionAbove;
+    ButtonPlacement buttons = ButtonPlacement::BelowRight;
+    // Keyboard focus order by objectName; the first entry has the focus when the dialog opens. Empty: the
+    // fields in table order, then Done and Help.
+    std::span<const char* const> focusOrder = {};
+    // Done is the dialog's default button, so Return pressed right after opening closes the dialog. Only
+    // a dialog whose focus order starts with Done wants this; everywhere else Return belongs to the fields.
+    bool doneTakesReturn = false;
     int fieldWidthTwips = 1100;
     // Distance from one row of fields to the next where the form fixes it (caption and field together);
     // 0 lets the rows take their natural height.
     int rowPitchTwips = 0;
-    ConvertFunction convert = nullptr;
 };
+
+// Runs the table's conversion on the field texts and its FormatFields step (every field through its own
+// format). Returns every field's text, or nothing when a value left the range of the number type that
+// holds it; then no field is to change.
+std::optional<QStringList> runConversion(const MeasureTable& table, const QStringList& texts, int source);
+
+// The FormatFields step on texts a conversion wrote; nothing when the conversion was spoiled.
+std::optional<QStringList> formatFields(const MeasureTable& table, const FieldTexts& fields);
 
 } // namespace convert

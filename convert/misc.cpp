@@ -75,45 +75,53 @@ void energiesFromBtu(FieldTexts& t, int source)
         t.write(Therm, t.read(Btu) / btuPerTherm);
 }
 
-} // namespace
-
-std::optional<QStringList> convertMisc(const QStringList& input, int source)
+// The hub of the temperature group from the value typed into one of its other fields.
+double celsiusFrom(int source, double v)
 {
-    if (source < 0 || source >= FieldCount)
-        return std::nullopt;
-    FieldTexts t(input);
+    if (source == Fahrenheit)
+        return (v - fahrenheitAtZeroCelsius) / fahrenheitPerCelsius;
+    if (source == Kelvin)
+        return v - kelvinAtZeroCelsius;
+    return v / reaumurPerCelsius;
+}
+
+// The hub of the energy group from the value typed into one of its other fields.
+double btuFrom(int source, double v)
+{
+    if (source == Megajoule)
+        return v * btuPerMegajoule;
+    if (source == KilowattHour)
+        return v / kilowattHoursPerBtu;
+    return v * btuPerTherm;
+}
+
+// A group whose other fields are computed from the text of its hub field.
+struct HubGroup
+{
+    Field first;
+    Field last;
+    Field hub;
+    double (*hubFrom)(int source, double v);
+    void (*fromHub)(FieldTexts& t, int source);
+};
+
+constexpr HubGroup hubGroups[] = {
+    {Celsius, Reaumur, Celsius, &celsiusFrom, &temperaturesFromCelsius},
+    {Btu, Therm, Btu, &btuFrom, &energiesFromBtu},
+};
+
+void convertMisc(FieldTexts& t, int source)
+{
     const double v = t.read(source);
+    for (const HubGroup& group : hubGroups) {
+        if (source >= group.first && source <= group.last) {
+            if (source != group.hub)
+                t.write(group.hub, group.hubFrom(source, v));
+            group.fromHub(t, source);
+            return;
+        }
+    }
     switch (source) {
-    case Celsius:
-        temperaturesFromCelsius(t, source);
-        break;
-    case Fahrenheit:
-        t.write(Celsius, (v - fahrenheitAtZeroCelsius) / fahrenheitPerCelsius);
-        temperaturesFromCelsius(t, source);
-        break;
-    case Kelvin:
-        t.write(Celsius, v - kelvinAtZeroCelsius);
-        temperaturesFromCelsius(t, source);
-        break;
-    case Reaumur:
-        t.write(Celsius, v / reaumurPerCelsius);
-        temperaturesFromCelsius(t, source);
-        break;
-    case Btu:
-        energiesFromBtu(t, source);
-        break;
-    case Megajoule:
-        t.write(Btu, v * btuPerMegajoule);
-        energiesFromBtu(t, source);
-        break;
-    case KilowattHour:
-        t.write(Btu, v / kilowattHoursPerBtu);
-        energiesFromBtu(t, source);
-        break;
-    case Therm:
-        t.write(Btu, v * btuPerTherm);
-        energiesFromBtu(t, source);
-        break;
     case Kilowatt:
         t.write(Horsepower, v / kilowattsPerHorsepower);
         break;
@@ -122,50 +130,31 @@ std::optional<QStringList> convertMisc(const QStringList& input, int source)
         break;
     // Both fuel formulas divide by the typed consumption. No consumption has no finite counterpart, so
     // the other field is left empty instead.
-    case LitresPer100Km: {
-        const double gallonsPer100Km = v / litresPerGallon;
-        if (gallonsPer100Km == 0)
+    case LitresPer100Km:
+        if (v / litresPerGallon == 0)
             t.setText(MilesPerGallon, QString());
         else
-            t.write(MilesPerGallon, milesPer100Km / gallonsPer100Km);
+            t.write(MilesPerGallon, milesPer100Km / (v / litresPerGallon));
         break;
-    }
-    case MilesPerGallon: {
-        const double kilometresPerGallon = v * kilometresPerMile;
-        if (kilometresPerGallon == 0)
+    case MilesPerGallon:
+        if (v * kilometresPerMile == 0)
             t.setText(LitresPer100Km, QString());
         else
-            t.write(LitresPer100Km, litresPerGallon * (100 / kilometresPerGallon));
+            t.write(LitresPer100Km, litresPerGallon * (100 / (v * kilometresPerMile)));
         break;
-    }
     default:
         break;
     }
-    QList<DisplayFormat> formats;
-    for (const UnitField& field : fields)
-        formats.append(field.format);
-    return t.finish(formats);
 }
 
-const MeasureTable& miscTable()
-{
-    static const MeasureTable table{
-        .name = "frmMisc",
-        .title = "Miscellaneous",
-        .helpTopic = "Miscellaneous Conversion Dialog",
-        .fields = fields,
-        .groups = groups,
-        .headings = {},
-        .labels = LabelPlacement::CaptionRight,
-        .focusOrder = focusOrder,
-        .doneName = "btnDone",
-        .helpName = "btnHelp",
-        .doneText = "Done",
-        .helpText = "Help",
-        .buttonsBesideGroups = true,
-        .convert = &convertMisc,
-    };
-    return table;
-}
+} // namespace
+
+constinit const MeasureTable miscTable{.fields = fields,
+    .groups = groups,
+    .headings = {},
+    .convert = &convertMisc,
+    .labels = LabelPlacement::CaptionRight,
+    .buttons = ButtonPlacement::RightColumn,
+    .focusOrder = focusOrder};
 
 } // namespace convert

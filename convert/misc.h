@@ -24,7 +24,6 @@ enum Field {
 };
 }
 
-const MeasureTable& miscTable();
-std::optional<QStringList> convertMisc(const QStringList& texts, int source);
+extern const MeasureTable miscTable;
 
 } // namespace convert

@@ -155,6 +155,23 @@ QString plainFromDecimal(Decimal decimal, bool negative, int fixedLimit)
     return QString::fromLatin1(text);
 }
 
+// Appends the ASCII digits that stand at `i` onwards and moves past them; true when there was one.
+bool takeDigits(QStringView text, qsizetype& i, std::string& digits)
+{
+    const qsizetype start = i;
+    for (; i < text.size() && isAsciiDigit(text.at(i)); ++i)
+        digits.push_back(static_cast<char>(text.at(i).unicode()));
+    return i > start;
+}
+
+// Moves past a "+" or "-" standing at `i`; true for "-".
+bool takeSign(QStringView text, qsizetype& i)
+{
+    if (i >= text.size() || (text.at(i) != u'+' && text.at(i) != u'-'))
+        return false;
+    return text.at(i++) == u'-';
+}
+
 } // namespace
 
 double readNumber(const QString& text)
@@ -189,11 +206,7 @@ double readNumber(const QString& text)
         }
     }
 
-    bool negative = false;
-    if (i < length && (text.at(i) == u'+' || text.at(i) == u'-')) {
-        negative = text.at(i) == u'-';
-        ++i;
-    }
+    const bool negative = takeSign(text, i);
     std::string digits;
     bool seenPoint = false;
     bool seenDigit = false;
@@ -262,11 +275,7 @@ std::optional<double> readDisplayNumber(const QString& text)
         trimmed.chop(1);
     const qsizetype length = trimmed.size();
     qsizetype i = 0;
-    bool negative = false;
-    if (i < length && (trimmed.at(i) == u'+' || trimmed.at(i) == u'-')) {
-        negative = trimmed.at(i) == u'-';
-        ++i;
-    }
+    const bool negative = takeSign(trimmed, i);
     std::string digits;
     bool seenDigit = false;
     // Integer part: digits, with grouping commas only between digits.
@@ -285,11 +294,7 @@ std::optional<double> readDisplayNumber(const QString& text)
     if (i < length && trimmed.at(i) == u'.') {
         digits.push_back('.');
         ++i;
-        while (i < length && isAsciiDigit(trimmed.at(i))) {
-            digits.push_back(static_cast<char>(trimmed.at(i).unicode()));
-            seenDigit = true;
-            ++i;
-        }
+        seenDigit = takeDigits(trimmed, i, digits) || seenDigit;
     }
     if (!seenDigit)
         return std::nullopt;
@@ -300,13 +305,7 @@ std::optional<double> readDisplayNumber(const QString& text)
             digits.push_back(static_cast<char>(trimmed.at(i).unicode()));
             ++i;
         }
-        bool exponentDigits = false;
-        while (i < length && isAsciiDigit(trimmed.at(i))) {
-            digits.push_back(static_cast<char>(trimmed.at(i).unicode()));
-            exponentDigits = true;
-            ++i;
-        }
-        if (!exponentDigits)
+        if (!takeDigits(trimmed, i, digits))
             return std::nullopt;
     }
     if (i != length)

@@ -25,9 +25,6 @@ constexpr std::array<UnitField, FieldCount> fields = {{
 
 constexpr std::array<FieldGroup, 1> groups = {{{"Frame1", nullptr, 0, 0}}};
 
-constexpr std::array<const char*, 11> focusOrder = {"EbxQM", "EbxARE", "EbxQKM", "EbxHA", "EbxSQFT",
-    "EbxSQYD", "EbxACRE", "EbxSQMI", "EbxCL", "Command1", "Command2"};
-
 constexpr double metresPerFoot = 0.3048;
 constexpr double metresPerYard = 0.9144;
 constexpr double metresPerMile = 1609.344;
@@ -92,40 +89,25 @@ void convertFromSquareMetres(FieldTexts& variables, double q)
     variables.write(SquareYard, acres * squareYardsPerAcre);
 }
 
-} // namespace
-
-std::optional<QStringList> convertSurface(const QStringList& input, int source)
+void convertSurface(FieldTexts& t, int source)
 {
-    if (source < 0 || source >= FieldCount)
-        return std::nullopt;
-    FieldTexts t(input);
     if (source != SquareMetre)
         t.write(SquareMetre, toSquareMetres(source, t.read(source)));
     FieldTexts variables{QStringList(FieldCount)};
     convertFromSquareMetres(variables, t.read(SquareMetre));
-    if (variables.spoiled())
-        return std::nullopt;
+    if (variables.spoiled()) {
+        t.spoil();
+        return;
+    }
     for (int field = 0; field < FieldCount; ++field) {
         if (field != source && field != SquareMetre)
             t.setText(field, variables.text(field));
     }
-    return t.finish(format);
 }
 
-const MeasureTable& surfaceTable()
-{
-    static const MeasureTable table{
-        .name = "frmSurface",
-        .title = "Surface Measure",
-        .helpTopic = "Surface Conversion Dialog",
-        .fields = fields,
-        .groups = groups,
-        .headings = {},
-        .labels = LabelPlacement::CaptionAbove,
-        .focusOrder = focusOrder,
-        .convert = &convertSurface,
-    };
-    return table;
-}
+} // namespace
+
+constinit const MeasureTable surfaceTable{
+    .fields = fields, .groups = groups, .headings = {}, .convert = &convertSurface};
 
 } // namespace convert

@@ -21,7 +21,6 @@ enum Field {
 };
 }
 
-const MeasureTable& surfaceTable();
-std::optional<QStringList> convertSurface(const QStringList& texts, int source);
+extern const MeasureTable surfaceTable;
 
 } // namespace convert

@@ -150,11 +150,10 @@ double cubeRoot(double x)
     return x >= 0 ? std::pow(x, third) : -1 * std::pow(-x, third);
 }
 
-std::optional<QStringList> convertVolume(const QStringList& input, int source)
+namespace {
+
+void convertVolume(FieldTexts& t, int source)
 {
-    if (source < 0 || source >= FieldCount)
-        return std::nullopt;
-    FieldTexts t(input);
     const QString typedText = t.text(source);
     const double v = t.read(source);
     const Reading& reading = readings[static_cast<std::size_t>(source)];
@@ -162,8 +161,16 @@ std::optional<QStringList> convertVolume(const QStringList& input, int source)
     convertFromCubeEdge(t, cubeEdge);
     // The field in which Return was pressed keeps what the user typed, then is formatted like the rest.
     t.setText(source, typedText);
-    return t.finish(format);
 }
+
+} // namespace
+
+constinit const MeasureTable volumeTable{.fields = fields,
+    .groups = groups,
+    .headings = headings,
+    .convert = &convertVolume,
+    .focusOrder = focusOrder,
+    .rowPitchTwips = 600};
 
 BoxResult convertBox(const BoxEdges& edges, BoxUnit unit)
 {
@@ -179,27 +186,10 @@ BoxResult convertBox(const BoxEdges& edges, BoxUnit unit)
         ? cubeRoot(l * h * w) * 100
         : cubeRoot(l * h * w * cubicInchesPerCubicFoot * cubicCentimetresPerCubicInch);
     convertFromCubeEdge(t, t.toSingle(edge));
-    const std::optional<QStringList> texts = t.finish(format);
+    const std::optional<QStringList> texts = formatFields(volumeTable, t);
     if (!texts)
         return {BoxOutcome::TooLarge, {}};
     return {BoxOutcome::Converted, *texts};
-}
-
-const MeasureTable& volumeTable()
-{
-    static const MeasureTable table{
-        .name = "frmVolume",
-        .title = "Volume and Liquid Measure",
-        .helpTopic = "Volume Conversion Dialog",
-        .fields = fields,
-        .groups = groups,
-        .headings = headings,
-        .labels = LabelPlacement::CaptionAbove,
-        .focusOrder = focusOrder,
-        .rowPitchTwips = 600,
-        .convert = &convertVolume,
-    };
-    return table;
 }
 
 } // namespace convert

@@ -61,12 +61,10 @@ struct BoxResult
 };
 } // namespace volume
 
-const MeasureTable& volumeTable();
+extern const MeasureTable volumeTable;
 
 // The signed cube root with a single-precision third, as every reading into the hub uses it.
 double cubeRoot(double x);
-
-std::optional<QStringList> convertVolume(const QStringList& texts, int source);
 
 // Fills every unit field from the edges of a box, in metres or feet.
 volume::BoxResult convertBox(const volume::BoxEdges& edges, volume::BoxUnit unit);

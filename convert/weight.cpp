@@ -74,36 +74,23 @@ void convertFromGrams(FieldTexts& t, float hub)
         t.write(field, static_cast<double>(hub) / grams[field]);
 }
 
-} // namespace
-
-std::optional<QStringList> convertWeight(const QStringList& input, int source)
+void convertWeight(FieldTexts& t, int source)
 {
-    if (source < 0 || source >= FieldCount)
-        return std::nullopt;
-    FieldTexts t(input);
     const QString typedText = t.text(source);
     const float hub = t.toSingle(t.read(source) * grams[static_cast<std::size_t>(source)]);
     convertFromGrams(t, hub);
     // The field in which Return was pressed keeps what the user typed, then is formatted like the rest.
     t.setText(source, typedText);
-    return t.finish(format);
 }
 
-const MeasureTable& weightTable()
-{
-    static const MeasureTable table{
-        .name = "frmWeight",
-        .title = "Weight Measure",
-        .helpTopic = "Weight Conversion Dialog",
-        .fields = fields,
-        .groups = groups,
-        .headings = {},
-        .labels = LabelPlacement::CaptionAbove,
-        .focusOrder = focusOrder,
-        .rowPitchTwips = 720,
-        .convert = &convertWeight,
-    };
-    return table;
-}
+} // namespace
+
+constinit const MeasureTable weightTable{.fields = fields,
+    .groups = groups,
+    .headings = {},
+    .convert = &convertWeight,
+    .focusOrder = focusOrder,
+    .doneTakesReturn = true,
+    .rowPitchTwips = 720};
 
 } // namespace convert

@@ -29,7 +29,6 @@ enum Field {
 };
 }
 
-const MeasureTable& weightTable();
-std::optional<QStringList> convertWeight(const QStringList& texts, int source);
+extern const MeasureTable weightTable;
 
 } // namespace convert

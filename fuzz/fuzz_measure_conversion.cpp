@@ -1,12 +1,10 @@
 // Every measure dialog's conversion, reached through its table, from any source field with any field
 // texts: either the conversion is refused as a whole (too large a value) or every field it writes shows
 // a display text, the other fields are only formatted, and no field ever shows inf or nan.
-#include "convert/linear.h"
-#include "convert/misc.h"
-#include "convert/surface.h"
+#include "convert/measure_table.h"
 #include "convert/volume.h"
-#include "convert/weight.h"
 #include "fuzz/support.h"
+#include "tables/topics.h"
 
 #include <array>
 #include <cmath>
@@ -18,28 +16,36 @@ using namespace fuzz;
 using convert::DisplayFormat;
 using convert::MeasureTable;
 
-const std::array<const MeasureTable& (*)(), 5> tables = {
-    &convert::linearTable,
-    &convert::surfaceTable,
-    &convert::volumeTable,
-    &convert::weightTable,
-    &convert::miscTable,
-};
+// Every topic with a measure table.
+const std::vector<const tables::Topic*>& measureTopics()
+{
+    static const std::vector<const tables::Topic*> found = [] {
+        std::vector<const tables::Topic*> topics;
+        for (const tables::Topic& topic : tables::topics()) {
+            if (topic.measure)
+                topics.push_back(&topic);
+        }
+        return topics;
+    }();
+    return found;
+}
 
 // The fields a conversion from each source writes, found by converting 1 into otherwise empty fields:
 // a written field is no longer empty.
 const std::vector<std::vector<bool>>& writtenFields(std::size_t table)
 {
-    static std::array<std::vector<std::vector<bool>>, tables.size()> written;
+    static std::vector<std::vector<std::vector<bool>>> written(measureTopics().size());
     std::vector<std::vector<bool>>& found = written[table];
     if (found.empty()) {
-        const MeasureTable& description = tables[table]();
+        const tables::Topic& topic = *measureTopics()[table];
+        const MeasureTable& description = *topic.measure;
         const auto count = static_cast<qsizetype>(description.fields.size());
         for (qsizetype source = 0; source < count; ++source) {
             QStringList texts(count);
             texts[source] = QStringLiteral("1");
-            const std::optional<QStringList> result = description.convert(texts, static_cast<int>(source));
-            require(result.has_value(), "1 converts from every field", QString::fromLatin1(description.name));
+            const std::optional<QStringList> result
+                = convert::runConversion(description, texts, static_cast<int>(source));
+            require(result.has_value(), "1 converts from every field", QString::fromLatin1(topic.dialogName));
             std::vector<bool> fields(static_cast<std::size_t>(count));
             for (qsizetype i = 0; i < count; ++i)
                 fields[static_cast<std::size_t>(i)] = i != source && !result->at(i).isEmpty();
@@ -49,10 +55,11 @@ const std::vector<std::vector<bool>>& writtenFields(std::size_t table)
     return found;
 }
 
-QString describe(const MeasureTable& table, int source, const QStringList& before, const QStringList& after)
+QString describe(const tables::Topic& topic, int source, const QStringList& before, const QStringList& after)
 {
+    const MeasureTable& table = *topic.measure;
     QString text = QStringLiteral("%1 from %2:")
-                       .arg(QLatin1String(table.name), QLatin1String(table.fields[source].name));
+                       .arg(QLatin1String(topic.dialogName), QLatin1String(table.fields[source].name));
     for (qsizetype i = 0; i < before.size(); ++i)
         text += QStringLiteral("\n  %1: \"%2\" -> \"%3\"")
                     .arg(QLatin1String(table.fields[i].name), before[i].left(80),
@@ -69,15 +76,16 @@ bool isExtreme(double value)
 
 void checkConversion(std::size_t tableIndex, int source, const QStringList& before)
 {
-    const MeasureTable& table = tables[tableIndex]();
-    const std::optional<QStringList> result = table.convert(before, source);
+    const tables::Topic& topic = *measureTopics()[tableIndex];
+    const MeasureTable& table = *topic.measure;
+    const std::optional<QStringList> result = convert::runConversion(table, before, source);
     if (!result) {
         require(isExtreme(convert::readNumber(before[source])), "only an extreme value is refused",
-            describe(table, source, before, {}));
+            describe(topic, source, before, {}));
         return;
     }
     const QStringList& after = *result;
-    const QString detail = describe(table, source, before, after);
+    const QString detail = describe(topic, source, before, after);
     require(after.size() == before.size(), "every field has a text", detail);
     const std::vector<bool>& written = writtenFields(tableIndex)[static_cast<std::size_t>(source)];
     qsizetype shown = 0;
@@ -113,7 +121,7 @@ void checkBox(const QStringList& edges, convert::volume::BoxUnit unit)
     }
     if (result.outcome != convert::volume::BoxOutcome::Converted)
         return;
-    const MeasureTable& table = convert::volumeTable();
+    const MeasureTable& table = convert::volumeTable;
     require(result.texts.size() == static_cast<qsizetype>(table.fields.size()),
         "the box fills every unit field", detail);
     for (qsizetype i = 0; i < result.texts.size(); ++i)
@@ -128,13 +136,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Reader input{Bytes(data, size)};
     const std::uint8_t selector = input.byte();
     const std::uint8_t field = input.byte();
-    if (selector % (tables.size() + 1) == tables.size()) {
+    const std::size_t tableCount = measureTopics().size();
+    if (selector % (tableCount + 1) == tableCount) {
         checkBox(fieldTexts(input.rest, 3),
             field & 1 ? convert::volume::BoxUnit::Foot : convert::volume::BoxUnit::Metre);
         return 0;
     }
-    const std::size_t table = selector % (tables.size() + 1);
-    const auto count = static_cast<qsizetype>(tables[table]().fields.size());
+    const std::size_t table = selector % (tableCount + 1);
+    const auto count = static_cast<qsizetype>(measureTopics()[table]->measure->fields.size());
     checkConversion(table, field % count, fieldTexts(input.rest, count));
     return 0;
 }

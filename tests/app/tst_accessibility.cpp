@@ -1,7 +1,7 @@
-#include "app/help.h"
 #include "app/main_window.h"
-#include "app/quick_tip_window.h"
-#include "app/topic.h"
+#include "gui/help.h"
+#include "gui/quick_tip_window.h"
+#include "gui/topic_dialog.h"
 #include "support/topics.h"
 
 #include <QAbstractButton>
@@ -123,8 +123,8 @@ void TestAccessibility::everyControlHasAName_data()
 
 void TestAccessibility::everyControlHasAName()
 {
-    QFETCH(app::Topic, topic);
-    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    QFETCH(const tables::Topic*, topic);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
     QVERIFY(dialog);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
@@ -158,41 +158,41 @@ void TestAccessibility::everyControlHasAName()
 
 void TestAccessibility::fieldsAreNamedAfterTheirUnit_data()
 {
-    QTest::addColumn<app::Topic>("topic");
+    QTest::addColumn<const tables::Topic*>("topic");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
     QTest::newRow("linear field by its caption")
-        << app::Topic::Linear << QStringLiteral("EBxKM") << QStringLiteral("Kilometer");
+        << &test_support::topic("Linear") << QStringLiteral("EBxKM") << QStringLiteral("Kilometer");
     QTest::newRow("linear field without abbreviation")
-        << app::Topic::Linear << QStringLiteral("EBxNMI") << QStringLiteral("Nautical Mile");
-    QTest::newRow("surface field") << app::Topic::Surface << QStringLiteral("EbxSQYD")
+        << &test_support::topic("Linear") << QStringLiteral("EBxNMI") << QStringLiteral("Nautical Mile");
+    QTest::newRow("surface field") << &test_support::topic("Surface") << QStringLiteral("EbxSQYD")
                                    << QStringLiteral("Square Yard");
-    QTest::newRow("weight field") << app::Topic::Weight << QStringLiteral("EBxLB")
+    QTest::newRow("weight field") << &test_support::topic("Weight") << QStringLiteral("EBxLB")
                                   << QStringLiteral("Avdp. Pound");
-    QTest::newRow("volume field") << app::Topic::Volume << QStringLiteral("EBxHL")
+    QTest::newRow("volume field") << &test_support::topic("Volume") << QStringLiteral("EBxHL")
                                   << QStringLiteral("Hectoliter");
-    QTest::newRow("shared caption told apart by the column heading")
-        << app::Topic::Volume << QStringLiteral("EBxUSPTDR") << QStringLiteral("US. Pint, US Custom (dry)");
+    QTest::newRow("shared caption told apart by the column heading") << &test_support::topic(
+        "Volume") << QStringLiteral("EBxUSPTDR") << QStringLiteral("US. Pint, US Custom (dry)");
     QTest::newRow("shared caption told apart by the abbreviation")
-        << app::Topic::Weight << QStringLiteral("EBxCWT") << QStringLiteral("Quintal, cwt");
-    QTest::newRow("volume box edge") << app::Topic::Volume << QStringLiteral("ebxLength")
+        << &test_support::topic("Weight") << QStringLiteral("EBxCWT") << QStringLiteral("Quintal, cwt");
+    QTest::newRow("volume box edge") << &test_support::topic("Volume") << QStringLiteral("ebxLength")
                                      << QStringLiteral("Length");
     QTest::newRow("temperature field")
-        << app::Topic::Misc << QStringLiteral("ebxCelsius") << QStringLiteral("\u00b0 Celsius");
-    QTest::newRow("fuel field") << app::Topic::Misc << QStringLiteral("ebxLtr100km")
+        << &test_support::topic("Misc") << QStringLiteral("ebxCelsius") << QStringLiteral("\u00b0 Celsius");
+    QTest::newRow("fuel field") << &test_support::topic("Misc") << QStringLiteral("ebxLtr100km")
                                 << QStringLiteral("Liter/100km");
-    QTest::newRow("number field") << app::Topic::Number << QStringLiteral("ebxHex")
+    QTest::newRow("number field") << &test_support::topic("Number") << QStringLiteral("ebxHex")
                                   << QStringLiteral("Hexadecimal");
     QTest::newRow("paper list by its heading")
-        << app::Topic::Paper << QStringLiteral("List1") << QStringLiteral("Size Name");
+        << &test_support::topic("Paper") << QStringLiteral("List1") << QStringLiteral("Size Name");
 }
 
 void TestAccessibility::fieldsAreNamedAfterTheirUnit()
 {
-    QFETCH(app::Topic, topic);
+    QFETCH(const tables::Topic*, topic);
     QFETCH(QString, field);
     QFETCH(QString, name);
-    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     auto* widget = dialog->findChild<QWidget*>(field);
@@ -202,39 +202,40 @@ void TestAccessibility::fieldsAreNamedAfterTheirUnit()
 
 void TestAccessibility::tabWalksTheFocusOrder_data()
 {
-    QTest::addColumn<app::Topic>("topic");
+    QTest::addColumn<const tables::Topic*>("topic");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("linear dialog") << app::Topic::Linear
+    QTest::newRow("linear dialog") << &test_support::topic("Linear")
                                    << texts({"EBxCM", "EBxM", "EBxKM", "EBxIN", "EBxFT", "EBxYD", "EBxMI",
                                           "EBxNMI", "Command1", "Command2"});
-    QTest::newRow("surface dialog") << app::Topic::Surface
+    QTest::newRow("surface dialog") << &test_support::topic("Surface")
                                     << texts({"EbxQM", "EbxARE", "EbxQKM", "EbxHA", "EbxSQFT", "EbxSQYD",
                                            "EbxACRE", "EbxSQMI", "EbxCL", "Command1", "Command2"});
     // Meter and Feet are one Tab stop between them (see optionButtonsTakeArrowKeys).
     QTest::newRow("volume dialog: units column by column, then the box")
-        << app::Topic::Volume
+        << &test_support::topic("Volume")
         << texts({"EBxCM3", "EBxML", "EBxDM3", "EBxL", "EBxHL", "EBxM3", "EBxCUIN", "EBxCUFT", "EBxCUYD",
                "EBxRT", "EBxOZFL", "EBxIMPGI", "EBxIMPPT", "EBxIMPQT", "EBxIMPGAL", "EBxIMPPK", "EBxIMPBUSH",
                "EBxOZFLUS", "EBxUSGILL", "EBxUSPTLI", "EBxUSQT", "EBxUSGAL", "EBxUSPTDR", "EBxUSQTDR",
                "EBxUSPK", "EBxUSBUSH", "ebxLength", "ebxHeight", "ebxWidth", "optMeter", "btnCompute",
                "Command2", "Command1"});
     QTest::newRow("weight dialog: Done first, Help last")
-        << app::Topic::Weight
+        << &test_support::topic("Weight")
         << texts({"Command1", "EBxG", "EBxKG", "EBxQ", "EBxT", "EBxGR", "EBxDWT", "EBxOZ", "EBxTROZ", "EBxLB",
                "EBxTRLB", "EBxUSCWT", "EBxST", "EBxUSQR", "EBxQR", "EBxCWT", "EBxSHTN", "EBxLTN",
                "Command2"});
     QTest::newRow("miscellaneous dialog: buttons before the fuel fields")
-        << app::Topic::Misc
+        << &test_support::topic("Misc")
         << texts(
                {"ebxCelsius", "ebxFahrenheit", "ebxKelvin", "ebxReaumur", "ebxBtu", "ebxMegajoule", "ebxKWh",
                    "ebxTherm", "ebxPS", "ebxKW", "btnHelp", "btnDone", "ebxMilesGallon", "ebxLtr100km"});
     QTest::newRow("number systems dialog: buttons before the addresses")
-        << app::Topic::Number
+        << &test_support::topic("Number")
         << texts({"ebxDec", "ebxBin", "ebxOct", "ebxHex", "ebxRom", "Command2", "Command1", "ebxHexAddr",
                "ebxKanAddr"});
-    QTest::newRow("paper sizes dialog") << app::Topic::Paper << texts({"List1", "Command1", "Command2"});
+    QTest::newRow("paper sizes dialog")
+        << &test_support::topic("Paper") << texts({"List1", "Command1", "Command2"});
     QTest::newRow("clothing sizes dialog: group by group, then Help and Done")
-        << app::Topic::Cloth
+        << &test_support::topic("Cloth")
         << texts({"lbxMenSuitUS", "lbxMenSuitUK", "lbxMenSuitEU", "lbxWomSuitUS", "lbxWomSuitUK",
                "lbxWomSuitEU", "lbxMenShirtUS", "lbxMenShirtUK", "lbxMenShirtEU", "lbxWomBloUS",
                "lbxWomBloUK", "lbxWomBloEU", "lbxMenShoeUS", "lbxMenShoeUK", "lbxMenShoeEU", "lbxWomShoeUS",
@@ -243,9 +244,9 @@ void TestAccessibility::tabWalksTheFocusOrder_data()
 
 void TestAccessibility::tabWalksTheFocusOrder()
 {
-    QFETCH(app::Topic, topic);
+    QFETCH(const tables::Topic*, topic);
     QFETCH(QStringList, order);
-    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     QCOMPARE(
@@ -271,7 +272,7 @@ void TestAccessibility::tabWalksTheFocusOrder()
 
 void TestAccessibility::optionButtonsTakeArrowKeys()
 {
-    std::unique_ptr<QDialog> dialog = app::createTopicDialog(app::Topic::Volume, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(test_support::topic("Volume"), nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     auto* metre = dialog->findChild<QRadioButton*>(QStringLiteral("optMeter"));
@@ -295,14 +296,15 @@ void TestAccessibility::optionButtonsTakeArrowKeys()
 
 void TestAccessibility::quickHelpIsNamedAndWalkable()
 {
-    app::helpStrings() = {};
+    gui::helpStrings() = {};
     {
-        app::QuickTipWindow window;
+        gui::QuickTipWindow window(
+            gui::helpStrings().caption, gui::helpStrings().topic, gui::helpStrings().text);
         QCOMPARE(
             spokenName(window.findChild<QWidget*>(QStringLiteral("txtTip"))), QStringLiteral("Help text"));
     }
-    app::helpStrings().topic = QStringLiteral("Paper Sizes Dialog");
-    app::QuickTipWindow window;
+    gui::helpStrings().topic = QStringLiteral("Paper Sizes Dialog");
+    gui::QuickTipWindow window(gui::helpStrings().caption, gui::helpStrings().topic, gui::helpStrings().text);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     for (QWidget* control : focusableControls(&window))

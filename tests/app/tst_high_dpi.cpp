@@ -1,7 +1,8 @@
 #include "app/icons.h"
 #include "app/main_window.h"
-#include "app/topic.h"
-#include "app/twips.h"
+#include "gui/quick_tip_window.h"
+#include "gui/topic_dialog.h"
+#include "gui/twips.h"
 #include "support/topics.h"
 
 #include <QAbstractButton>
@@ -105,18 +106,19 @@ void TestHighDpi::screenIsScaled()
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
     QCOMPARE(widget.devicePixelRatioF(), scale);
     // Twips go through the logical DPI, which the scale factor leaves alone: one inch is 1440 twips.
-    QCOMPARE(app::twipsToPixelsX(&widget, 1440), widget.logicalDpiX());
-    QCOMPARE(app::twipsToPixelsY(&widget, 1440), widget.logicalDpiY());
+    QCOMPARE(gui::twipsToPixelsX(&widget, 1440), widget.logicalDpiX());
+    QCOMPARE(gui::twipsToPixelsY(&widget, 1440), widget.logicalDpiY());
 }
 
 void TestHighDpi::iconsRenderSharpAtTwice_data()
 {
     QTest::addColumn<QIcon>("icon");
     QTest::newRow("program icon") << app::icons::program();
-    QTest::newRow("quick-help icon") << app::icons::help();
+    QTest::newRow("quick-help icon") << gui::QuickTipWindow(QString(), QString(), QString()).windowIcon();
     QTest::newRow("panel picture") << app::icons::panel();
-    for (int index = 1; index <= 9; ++index)
-        QTest::addRow("toolbar image %d", index) << app::icons::image(index);
+    QTest::newRow("exit") << app::icons::exit();
+    for (const tables::Topic& topic : tables::topics())
+        QTest::newRow(topic.picture) << app::icons::topic(topic);
 }
 
 void TestHighDpi::iconsRenderSharpAtTwice()
@@ -156,7 +158,7 @@ void TestHighDpi::mainWindowFitsAndDrawsAtTwice()
 
 void TestHighDpi::paperRectangleKeepsItsLogicalSize()
 {
-    std::unique_ptr<QDialog> dialog = app::createTopicDialog(app::Topic::Paper, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(test_support::topic("Paper"), nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));
@@ -189,8 +191,8 @@ void TestHighDpi::dialogsFitTheirContents_data()
 
 void TestHighDpi::dialogsFitTheirContents()
 {
-    QFETCH(app::Topic, topic);
-    std::unique_ptr<QDialog> dialog = app::createTopicDialog(topic, nullptr);
+    QFETCH(const tables::Topic*, topic);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QCOMPARE(dialog->devicePixelRatioF(), scale);

@@ -1,6 +1,10 @@
 #include "app/main_window.h"
 #include "support/modal.h"
 
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,25 +23,78 @@ QAction* action(QWidget* window, const char* name)
     return window->findChild<QAction*>(QLatin1String(name));
 }
 
-// Opens a dialog with `open`, then reports which dialog was modal and closes it with Done.
-QString dialogOpenedBy(QWidget* window, const std::function<void()>& open)
+// How a dialog differs from its designed state: every text field empty, no list or drop-down list with a
+// selection, "Meter" chosen where the dialog has it. Empty when it does not differ.
+QStringList differencesFromDesign(QWidget* dialog)
 {
-    QString name;
-    test_support::whenModal(
-        [&](QWidget* dialog) {
-            name = dialog->objectName();
-            if (auto* done = dialog->findChild<QPushButton*>(QStringLiteral("Command1")))
-                done->click();
-            else if (auto* misc = dialog->findChild<QPushButton*>(QStringLiteral("btnDone")))
-                misc->click();
-        },
-        window, 3000,
-        [] {
-            if (QWidget* modal = QApplication::activeModalWidget())
-                modal->close();
-        });
-    open();
-    return name;
+    QStringList differences;
+    for (const QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+        if (!field->text().isEmpty() && field->parentWidget()->inherits("QComboBox") == false)
+            differences << field->objectName() + QStringLiteral(" shows ") + field->text();
+    }
+    for (const QComboBox* list : dialog->findChildren<QComboBox*>()) {
+        if (list->currentIndex() != -1)
+            differences << list->objectName() + QStringLiteral(" has a selection");
+    }
+    for (const QListWidget* list : dialog->findChildren<QListWidget*>()) {
+        if (!list->selectedItems().isEmpty())
+            differences << list->objectName() + QStringLiteral(" has a selection");
+    }
+    if (auto* metre = dialog->findChild<QRadioButton*>(QStringLiteral("optMeter"));
+        metre && !metre->isChecked())
+        differences << QStringLiteral("Meter is not chosen");
+    return differences;
+}
+
+// Leaves something behind in every control that a fresh opening must not show.
+void useEverything(QWidget* dialog)
+{
+    for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
+        field->setText(QStringLiteral("1"));
+    for (QComboBox* list : dialog->findChildren<QComboBox*>())
+        list->setCurrentIndex(0);
+    for (QListWidget* list : dialog->findChildren<QListWidget*>())
+        list->setCurrentRow(0);
+    if (auto* feet = dialog->findChild<QRadioButton*>(QStringLiteral("optFeet")))
+        feet->setChecked(true);
+}
+
+void clickDone(QWidget* dialog)
+{
+    for (const char* name : {"Command1", "btnDone"}) {
+        if (auto* done = dialog->findChild<QPushButton*>(QLatin1String(name))) {
+            done->click();
+            return;
+        }
+    }
+    dialog->close();
+}
+
+// What one opening of a dialog showed.
+struct Opening
+{
+    QString dialog;
+    QString focused;
+    QStringList differences;
+    bool closedByDone = false;
+};
+
+// Opens a dialog with `open`, notes how it stands, uses every control, and closes it with Done.
+QList<Opening> openingsBy(QWidget* window, const std::function<void()>& open)
+{
+    QList<Opening> openings;
+    test_support::answerModals(window, open, {.act = [&](QWidget* dialog) {
+        Opening opening{dialog->objectName(), {}, differencesFromDesign(dialog), false};
+        if (QWidget* focus = dialog->focusWidget())
+            opening.focused = focus->objectName();
+        useEverything(dialog);
+        clickDone(dialog);
+        opening.closedByDone = !dialog->isVisible();
+        if (!opening.closedByDone)
+            dialog->close();
+        openings.append(opening);
+    }});
+    return openings;
 }
 
 } // namespace
@@ -52,10 +109,10 @@ private Q_SLOTS:
     void windowAndPanel();
     void menus();
     void toolBar();
-    void linearOpensFromToolBarMenuAndShortcut();
+    void everyTopicOpensInItsDesignedState_data();
+    void everyTopicOpensInItsDesignedState();
     void placeholderDoesNothing();
     void mainWindowIsInertWhileADialogIsOpen();
-    void reopeningShowsEmptyFields();
     void exitEndsTheProgram_data();
     void exitEndsTheProgram();
 
@@ -165,99 +222,122 @@ void TestMainWindow::toolBar()
     }
 }
 
-void TestMainWindow::linearOpensFromToolBarMenuAndShortcut()
+void TestMainWindow::everyTopicOpensInItsDesignedState_data()
 {
-    QCOMPARE(dialogOpenedBy(m_window.get(), [&] { action(m_window.get(), "Toolbar1_Linear")->trigger(); }),
-        QStringLiteral("frmLinear"));
-    QCOMPARE(dialogOpenedBy(m_window.get(), [&] { action(m_window.get(), "mnuMeasureLinear")->trigger(); }),
-        QStringLiteral("frmLinear"));
-    // The offscreen platform hands activation back to no window when a dialog closes.
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    QCOMPARE(dialogOpenedBy(m_window.get(),
-                 [&] { QTest::keyClick(m_window->windowHandle(), Qt::Key_L, Qt::ControlModifier); }),
-        QStringLiteral("frmLinear"));
-    // Clicking the toolbar button itself.
-    auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-    QWidget* button = toolBar->widgetForAction(action(m_window.get(), "Toolbar1_Linear"));
-    QCOMPARE(dialogOpenedBy(m_window.get(), [&] { QTest::mouseClick(button, Qt::LeftButton); }),
-        QStringLiteral("frmLinear"));
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("menuEntry");
+    QTest::addColumn<int>("shortcut");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("linear") << "Linear"
+                            << "mnuMeasureLinear" << int(Qt::Key_L) << "frmLinear"
+                            << "EBxCM";
+    QTest::newRow("surface") << "Surface"
+                             << "mnuMeasureSurface" << int(Qt::Key_S) << "frmSurface"
+                             << "EbxQM";
+    QTest::newRow("volume") << "Volume"
+                            << "mnuMeasureVolume" << int(Qt::Key_V) << "frmVolume"
+                            << "EBxCM3";
+    QTest::newRow("weight") << "Weight"
+                            << "mnuMeasureWeight" << int(Qt::Key_W) << "frmWeight"
+                            << "Command1";
+    QTest::newRow("paper") << "Paper"
+                           << "mnuMeasurePaper" << int(Qt::Key_P) << "frmPaper"
+                           << "List1";
+    QTest::newRow("number") << "Number"
+                            << "mnuMeasureNumber" << int(Qt::Key_N) << "frmNumber"
+                            << "ebxDec";
+    QTest::newRow("clothing") << "Cloth"
+                              << "mnuMeasureCloth" << int(Qt::Key_C) << "frmCloth"
+                              << "lbxMenSuitUS";
+    QTest::newRow("miscellaneous") << "Misc"
+                                   << "mnuMeasureMiscellaneous" << int(Qt::Key_M) << "frmMisc"
+                                   << "ebxCelsius";
+}
+
+// Every way to a topic opens its dialog, fresh each time: nothing used in one opening shows in the next.
+void TestMainWindow::everyTopicOpensInItsDesignedState()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, menuEntry);
+    QFETCH(int, shortcut);
+    QFETCH(QString, dialog);
+    QFETCH(QString, focused);
+    QWidget* window = m_window.get();
+    QAction* button = window->findChild<QAction*>(QStringLiteral("Toolbar1_") + key);
+    QVERIFY(button);
+    QWidget* toolButton = window->findChild<QToolBar*>(QStringLiteral("Toolbar1"))->widgetForAction(button);
+    QAction* entry = window->findChild<QAction*>(menuEntry);
+    QVERIFY(entry);
+
+    const QList<std::pair<const char*, std::function<void()>>> ways = {
+        {"toolbar button", [&] { QTest::mouseClick(toolButton, Qt::LeftButton); }},
+        {"toolbar action", [&] { button->trigger(); }},
+        {"menu entry", [&] { entry->trigger(); }},
+        {"shortcut",
+            [&] {
+                // The offscreen platform hands activation back to no window when a dialog closes.
+                window->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(window));
+                // Through the window system, as a user's key press goes.
+                QTest::keyClick(window->windowHandle(), Qt::Key(shortcut), Qt::ControlModifier);
+            }},
+    };
+    for (const auto& [way, open] : ways) {
+        const QList<Opening> openings = openingsBy(window, open);
+        QVERIFY2(openings.size() == 1, way);
+        QCOMPARE(openings[0].dialog, dialog);
+        QCOMPARE(openings[0].focused, focused);
+        QVERIFY2(openings[0].differences.isEmpty(), qPrintable(openings[0].differences.join(u", ")));
+        QVERIFY(openings[0].closedByDone);
+    }
 }
 
 void TestMainWindow::placeholderDoesNothing()
 {
     QWidget* gap = m_window->findChild<QWidget*>(QStringLiteral("Placeholder"));
     QVERIFY(gap);
-    bool opened = false;
-    test_support::whenModal(
-        [&](QWidget* dialog) {
-            opened = true;
-            dialog->close();
+    // A dialog would open and be closed again inside the click; whatever the click posts runs before
+    // the look at what opened.
+    const QList<test_support::SeenModal> seen = test_support::answerModals(m_window.get(),
+        [gap] {
+            QTest::mouseClick(gap, Qt::LeftButton);
+            QCoreApplication::processEvents();
         },
-        m_window.get(), 200);
-    QTest::mouseClick(gap, Qt::LeftButton);
-    QTest::qWait(400);
-    QVERIFY(!opened);
+        {.act = [](QWidget* dialog) { dialog->close(); }});
+    QVERIFY(seen.isEmpty());
     QVERIFY(m_window->isVisible());
 }
 
 void TestMainWindow::mainWindowIsInertWhileADialogIsOpen()
 {
-    int dialogsSeen = 0;
     bool secondOpened = false;
     bool mainWindowActive = true;
     // Nothing in here may return early: the dialog must be closed whatever happens, or the test hangs.
-    test_support::whenModal(
-        [&](QWidget* dialog) {
-            ++dialogsSeen;
-            // Activation moves to the dialog through the event loop, later on a slow (sanitized) build.
-            const bool dialogActive = QTest::qWaitForWindowActive(dialog);
-            mainWindowActive = !dialogActive || m_window->isActiveWindow();
-            // Shortcuts and toolbar clicks of the main window must not open anything now. The events
-            // go through the window system, as a user's would.
-            QWindow* window = m_window->windowHandle();
-            QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
-            QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier);
-            auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-            QWidget* button = toolBar->widgetForAction(action(m_window.get(), "Toolbar1_Linear"));
-            QTest::mouseClick(
-                window, Qt::LeftButton, {}, button->mapTo(m_window.get(), button->rect().center()));
-            QTest::qWait(50);
-            secondOpened = QApplication::activeModalWidget() != dialog;
-            while (QApplication::activeModalWidget() && QApplication::activeModalWidget() != dialog)
-                QApplication::activeModalWidget()->close();
-            dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        },
-        m_window.get());
-    action(m_window.get(), "mnuMeasureLinear")->trigger();
-    QCOMPARE(dialogsSeen, 1);
+    const auto drive = [&](QWidget* dialog) {
+        // Activation moves to the dialog through the event loop, later on a slow (sanitized) build.
+        const bool dialogActive = QTest::qWaitForWindowActive(dialog);
+        mainWindowActive = !dialogActive || m_window->isActiveWindow();
+        // Shortcuts and toolbar clicks of the main window must not open anything now. The events go
+        // through the window system, as a user's would, and whatever they set off runs before the look.
+        QWindow* window = m_window->windowHandle();
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier);
+        auto* toolBar = m_window->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        QWidget* button = toolBar->widgetForAction(action(m_window.get(), "Toolbar1_Linear"));
+        QTest::mouseClick(window, Qt::LeftButton, {}, button->mapTo(m_window.get(), button->rect().center()));
+        QCoreApplication::processEvents();
+        secondOpened = QApplication::activeModalWidget() != dialog;
+        while (QApplication::activeModalWidget() && QApplication::activeModalWidget() != dialog)
+            QApplication::activeModalWidget()->close();
+        clickDone(dialog);
+    };
+    const QList<test_support::SeenModal> seen = test_support::answerModals(
+        m_window.get(), [&] { action(m_window.get(), "mnuMeasureLinear")->trigger(); }, {.act = drive});
+    QCOMPARE(seen.size(), 1);
     QVERIFY(!mainWindowActive);
     QVERIFY(!secondOpened);
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestMainWindow::reopeningShowsEmptyFields()
-{
-    QString textsAtSecondOpening = QStringLiteral("not opened");
-    test_support::whenModal(
-        [&](QWidget* dialog) {
-            auto* metres = dialog->findChild<QLineEdit*>(QStringLiteral("EBxM"));
-            QTest::keyClicks(metres, QStringLiteral("5"));
-            QTest::keyClick(metres, Qt::Key_Return);
-            dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        },
-        m_window.get());
-    action(m_window.get(), "mnuMeasureLinear")->trigger();
-    test_support::whenModal(
-        [&](QWidget* dialog) {
-            textsAtSecondOpening.clear();
-            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>())
-                textsAtSecondOpening += edit->text();
-            dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-        },
-        m_window.get());
-    action(m_window.get(), "Toolbar1_Linear")->trigger();
-    QCOMPARE(textsAtSecondOpening, QString());
 }
 
 void TestMainWindow::exitEndsTheProgram_data()

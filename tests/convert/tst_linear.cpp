@@ -107,7 +107,7 @@ void TestLinear::conversion()
 
     QStringList texts(FieldCount);
     texts[source] = typed;
-    const std::optional<QStringList> result = convert::convertLinear(texts, source);
+    const std::optional<QStringList> result = convert::runConversion(convert::linearTable, texts, source);
     QVERIFY(result);
     QCOMPARE(result->size(), int(FieldCount));
     for (const auto& [field, text] : expected)
@@ -131,7 +131,7 @@ void TestLinear::sourceKeepsItsText()
     QFETCH(int, source);
     QStringList texts(FieldCount, QStringLiteral("stale"));
     texts[source] = QStringLiteral("5 apples");
-    const std::optional<QStringList> result = convert::convertLinear(texts, source);
+    const std::optional<QStringList> result = convert::runConversion(convert::linearTable, texts, source);
     QVERIFY(result);
     QCOMPARE((*result)[source], QStringLiteral("5 apples"));
     for (int field = 0; field < FieldCount; ++field) {
@@ -157,7 +157,7 @@ void TestLinear::outOfRangeChangesNothing()
     QFETCH(QString, typed);
     QStringList texts(FieldCount);
     texts[source] = typed;
-    QVERIFY(!convert::convertLinear(texts, source));
+    QVERIFY(!convert::runConversion(convert::linearTable, texts, source));
 }
 
 QTEST_GUILESS_MAIN(TestLinear)

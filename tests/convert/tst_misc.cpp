@@ -15,23 +15,19 @@ class MiscTest final : public QObject
     Q_OBJECT
 
 private:
-    static int indexOf(const QString& name) { return test_support::fieldIndex(convert::miscTable(), name); }
+    static int indexOf(const QString& name) { return test_support::fieldIndex(convert::miscTable, name); }
 
     static std::optional<QStringList> typeAndConvert(
         const QString& source, const QString& typed, const Given& given = {})
     {
-        return test_support::typeAndConvert(convert::miscTable(), source, typed, given);
+        return test_support::typeAndConvert(convert::miscTable, source, typed, given);
     }
 
 private Q_SLOTS:
     void table()
     {
-        const convert::MeasureTable& table = convert::miscTable();
+        const convert::MeasureTable& table = convert::miscTable;
         QCOMPARE(table.fields.size(), std::size_t(12));
-        QCOMPARE(QLatin1String(table.name), QLatin1String("frmMisc"));
-        QCOMPARE(QLatin1String(table.title), QLatin1String("Miscellaneous"));
-        QCOMPARE(QLatin1String(table.helpTopic), QLatin1String("Miscellaneous Conversion Dialog"));
-        QVERIFY(table.convert == &convert::convertMisc);
     }
 
     void convert_data()
@@ -139,7 +135,7 @@ private Q_SLOTS:
 
         const std::optional<QStringList> result = typeAndConvert(source, typed, given);
         QVERIFY(result);
-        test_support::compareFields(convert::miscTable(), *result, expected);
+        test_support::compareFields(convert::miscTable, *result, expected);
     }
 
     // A Return in one group formats the fields of every group, each through its own format.
@@ -172,7 +168,8 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QStringList texts(convert::misc::FieldCount);
         texts[indexOf(field)] = QStringLiteral("1.23456");
-        const std::optional<QStringList> result = convert::convertMisc(texts, indexOf(source));
+        const std::optional<QStringList> result
+            = convert::runConversion(convert::miscTable, texts, indexOf(source));
         QVERIFY(result);
         QCOMPARE(result->at(indexOf(field)), shown);
     }
@@ -201,5 +198,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(MiscTest)
+QTEST_GUILESS_MAIN(MiscTest)
 #include "tst_misc.moc"

@@ -13,25 +13,18 @@ class SurfaceTest final : public QObject
     Q_OBJECT
 
 private:
-    static int indexOf(const QString& name)
-    {
-        return test_support::fieldIndex(convert::surfaceTable(), name);
-    }
+    static int indexOf(const QString& name) { return test_support::fieldIndex(convert::surfaceTable, name); }
 
     static std::optional<QStringList> typeAndConvert(const QString& source, const QString& typed)
     {
-        return test_support::typeAndConvert(convert::surfaceTable(), source, typed);
+        return test_support::typeAndConvert(convert::surfaceTable, source, typed);
     }
 
 private Q_SLOTS:
     void table()
     {
-        const convert::MeasureTable& table = convert::surfaceTable();
+        const convert::MeasureTable& table = convert::surfaceTable;
         QCOMPARE(table.fields.size(), std::size_t(9));
-        QCOMPARE(QLatin1String(table.name), QLatin1String("frmSurface"));
-        QCOMPARE(QLatin1String(table.title), QLatin1String("Surface Measure"));
-        QCOMPARE(QLatin1String(table.helpTopic), QLatin1String("Surface Conversion Dialog"));
-        QVERIFY(table.convert == &convert::convertSurface);
     }
 
     void convert_data()
@@ -125,7 +118,7 @@ private Q_SLOTS:
 
         const std::optional<QStringList> result = typeAndConvert(source, typed);
         QVERIFY(result);
-        test_support::compareFields(convert::surfaceTable(), *result, expected);
+        test_support::compareFields(convert::surfaceTable, *result, expected);
     }
 
     void otherFieldsAreNotReadFromTheirTexts()
@@ -134,7 +127,8 @@ private Q_SLOTS:
         for (QString& text : texts)
             text = QStringLiteral("999");
         texts[convert::surface::Hectare] = QStringLiteral("1");
-        const std::optional<QStringList> result = convert::convertSurface(texts, convert::surface::Hectare);
+        const std::optional<QStringList> result
+            = convert::runConversion(convert::surfaceTable, texts, convert::surface::Hectare);
         QVERIFY(result);
         QCOMPARE(result->at(convert::surface::Acre), QStringLiteral("2.47"));
         QCOMPARE(result->at(convert::surface::SquareMile), QStringLiteral("0.00"));
@@ -162,5 +156,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(SurfaceTest)
+QTEST_GUILESS_MAIN(SurfaceTest)
 #include "tst_surface.moc"

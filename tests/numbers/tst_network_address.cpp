@@ -86,5 +86,5 @@ void TestNetworkAddress::convertingTwiceGivesTheAddressInUpperCase()
     QCOMPARE(numbers::convertAddress(once.address).address, upperCase);
 }
 
-QTEST_MAIN(TestNetworkAddress)
+QTEST_GUILESS_MAIN(TestNetworkAddress)
 #include "tst_network_address.moc"

@@ -285,5 +285,5 @@ void TestNumberConversion::addressField()
     }
 }
 
-QTEST_MAIN(TestNumberConversion)
+QTEST_GUILESS_MAIN(TestNumberConversion)
 #include "tst_number_conversion.moc"

@@ -212,5 +212,5 @@ void TestNumberSystems::wholeNumber()
         QCOMPARE(*value, expected);
 }
 
-QTEST_MAIN(TestNumberSystems)
+QTEST_GUILESS_MAIN(TestNumberSystems)
 #include "tst_number_systems.moc"

@@ -123,5 +123,5 @@ void TestRoman::everyUsualNumeralReadsBack()
     }
 }
 
-QTEST_MAIN(TestRoman)
+QTEST_GUILESS_MAIN(TestRoman)
 #include "tst_roman.moc"

@@ -32,7 +32,7 @@ inline std::optional<QStringList> typeAndConvert(const convert::MeasureTable& ta
     for (const auto& [field, text] : given)
         texts[fieldIndex(table, QLatin1String(field))] = QLatin1String(text);
     texts[fieldIndex(table, source)] = typed;
-    return table.convert(texts, fieldIndex(table, source));
+    return convert::runConversion(table, texts, fieldIndex(table, source));
 }
 
 // Compares the named fields of a conversion's result; fields not named are not checked.

@@ -1,25 +1,28 @@
 #pragma once
 
-#include "app/topic.h"
+#include "tables/topics.h"
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(app::Topic)
+Q_DECLARE_METATYPE(const tables::Topic*)
 
 namespace test_support {
 
-// One data row per topic dialog, in a column named "topic".
+// One data row per topic, named after the topic's dialog, in a column named "topic".
 inline void addTopicRows()
 {
-    QTest::addColumn<app::Topic>("topic");
-    QTest::newRow("linear dialog") << app::Topic::Linear;
-    QTest::newRow("surface dialog") << app::Topic::Surface;
-    QTest::newRow("volume dialog") << app::Topic::Volume;
-    QTest::newRow("weight dialog") << app::Topic::Weight;
-    QTest::newRow("paper sizes dialog") << app::Topic::Paper;
-    QTest::newRow("number systems dialog") << app::Topic::Number;
-    QTest::newRow("clothing sizes dialog") << app::Topic::Cloth;
-    QTest::newRow("miscellaneous dialog") << app::Topic::Misc;
+    QTest::addColumn<const tables::Topic*>("topic");
+    for (const tables::Topic& topic : tables::topics())
+        QTest::newRow(topic.dialogName) << &topic;
+}
+
+// The topic with that toolbar key; stops the test where there is none.
+inline const tables::Topic& topic(const char* key)
+{
+    const tables::Topic* found = tables::findTopic(QString::fromLatin1(key));
+    if (!found)
+        qFatal("no topic %s", key);
+    return *found;
 }
 
 } // namespace test_support

@@ -117,5 +117,5 @@ void TestClothingSizes::halfSizesUseTheOneHalfSign()
     }
 }
 
-QTEST_MAIN(TestClothingSizes)
+QTEST_GUILESS_MAIN(TestClothingSizes)
 #include "tst_clothing_sizes.moc"

@@ -186,5 +186,5 @@ void TestPaperSizes::everySheetIsUprightAndFitsTheFrame()
     }
 }
 
-QTEST_MAIN(TestPaperSizes)
+QTEST_GUILESS_MAIN(TestPaperSizes)
 #include "tst_paper_sizes.moc"

@@ -1,0 +1,285 @@
+#include "gui/measure_dialog.h"
+
+#include "convert/measure_table.h"
+#include "gui/colours.h"
+#include "gui/conversion_field.h"
+#include "gui/help.h"
+#include "gui/twips.h"
+#include "tables/topics.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace gui {
+
+using namespace convert;
+
+namespace {
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// What a screen reader announces for a unit field: its caption, and where two units share a caption
+// ("Quintal", "US. Pint") also the heading of its column or else its abbreviation, so the two can be told
+// apart by ear.
+QString spokenName(const MeasureTable& table, const UnitField& unit)
+{
+    const QString caption = text(unit.caption);
+    const auto sharing = std::count_if(table.fields.begin(), table.fields.end(),
+        [&](const UnitField& other) { return qstrcmp(other.caption, unit.caption) == 0; });
+    if (sharing < 2)
+        return caption;
+    for (const ColumnHeading& heading : table.headings) {
+        if (heading.group == unit.group && heading.column == unit.column)
+            return caption + QStringLiteral(", ") + text(heading.text);
+    }
+    return unit.abbreviation ? caption + QStringLiteral(", ") + text(unit.abbreviation) : caption;
+}
+
+} // namespace
+
+MeasureDialog::MeasureDialog(const tables::Topic& topic, QWidget* parent)
+    : MeasureDialog(topic, parent, nullptr)
+{ }
+
+MeasureDialog::MeasureDialog(const tables::Topic& topic, QWidget* parent, QWidget* belowFields)
+    : TopicDialog(topic, parent)
+    , m_table(*topic.measure)
+    , m_fields(static_cast<qsizetype>(m_table.fields.size()), nullptr)
+{
+    auto* groups = new QGridLayout;
+    for (int group = 0; group < static_cast<int>(m_table.groups.size()); ++group) {
+        const FieldGroup& description = m_table.groups[static_cast<std::size_t>(group)];
+        groups->addWidget(buildGroup(group), description.gridRow, description.gridColumn);
+    }
+
+    auto* layout = new QGridLayout(this);
+    const bool buttonsInColumn = m_table.buttons == ButtonPlacement::RightColumn;
+    QBoxLayout* buttons = buttonsInColumn ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(helpButton());
+    buttons->addWidget(doneButton());
+    if (buttonsInColumn) {
+        layout->addLayout(groups, 0, 0);
+        layout->addLayout(buttons, 0, 1);
+    } else {
+        layout->addLayout(groups, 0, 0, 1, 2);
+        layout->addLayout(buttons, 1, 1, Qt::AlignBottom);
+        layout->setColumnStretch(1, 1);
+    }
+    if (belowFields)
+        layout->addWidget(belowFields, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    doneButton()->setAutoDefault(m_table.doneTakesReturn);
+    applyFocusOrder();
+}
+
+MeasureDialog::~MeasureDialog() = default;
+
+QWidget* MeasureDialog::buildGroup(int group)
+{
+    const FieldGroup& description = m_table.groups[static_cast<std::size_t>(group)];
+    QWidget* frame = nullptr;
+    if (description.title) {
+        auto* box = new QGroupBox(text(description.title), this);
+        QFont font = box->font();
+        font.setBold(true);
+        box->setFont(font);
+        frame = box;
+    } else {
+        auto* plainFrame = new QFrame(this);
+        plainFrame->setFrameShape(QFrame::StyledPanel);
+        plainFrame->setFrameShadow(QFrame::Sunken);
+        frame = plainFrame;
+    }
+    frame->setObjectName(QLatin1String(description.name));
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(2);
+
+    QList<Cell> cells;
+    const int fieldWidth = this->fieldWidth();
+    for (std::size_t i = 0; i < m_table.fields.size(); ++i) {
+        const UnitField& unit = m_table.fields[i];
+        if (unit.group != group)
+            continue;
+        auto* field = new ConversionField(frame);
+        field->setObjectName(QLatin1String(unit.name));
+        field->setAccessibleName(spokenName(m_table, unit));
+        field->setFixedWidth(fieldWidth);
+        QFont plain = field->font();
+        plain.setBold(false);
+        field->setFont(plain);
+        m_fields[static_cast<qsizetype>(i)] = field;
+        const int index = static_cast<int>(i);
+        connect(field, &ConversionField::convertRequested, this, [this, index] { convertFrom(index); });
+
+        QLabel* caption = colours::colouredLabel(frame, text(unit.caption), colours::captionBlue);
+        if (unit.captionLabel)
+            caption->setObjectName(QLatin1String(unit.captionLabel));
+        caption->setFont(plain);
+        caption->setBuddy(field);
+        QLabel* abbreviation = nullptr;
+        if (unit.abbreviation) {
+            abbreviation = new QLabel(text(unit.abbreviation), frame);
+            if (unit.abbreviationLabel)
+                abbreviation->setObjectName(QLatin1String(unit.abbreviationLabel));
+            abbreviation->setFont(plain);
+        }
+        cells.append({&unit, field, caption, abbreviation});
+    }
+
+    if (m_table.labels == LabelPlacement::CaptionAbove)
+        placeCaptionsAbove(grid, group, cells);
+    else
+        placeCaptionsRight(grid, cells);
+    return frame;
+}
+
+void MeasureDialog::placeCaptionsRight(QGridLayout* grid, const QList<Cell>& cells)
+{
+    grid->setHorizontalSpacing(4);
+    for (const Cell& cell : cells) {
+        grid->addWidget(cell.field, cell.unit->row, 2 * cell.unit->column);
+        grid->addWidget(cell.caption, cell.unit->row, 2 * cell.unit->column + 1);
+    }
+}
+
+// Every unit column has four grid columns: a left margin, the field, a right margin as wide as the left
+// one, and the rest of the abbreviation. The caption spans the field and both margins, so it stands
+// centred over the field however wide it is, and the abbreviation starts right after the field.
+void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList<Cell>& cells)
+{
+    constexpr int abbreviationGap = 4;
+    constexpr int columnGap = 8;
+    grid->setHorizontalSpacing(0);
+
+    int columns = 0;
+    for (const Cell& cell : cells)
+        columns = std::max(columns, cell.unit->column + 1);
+    QList<QLabel*> headings(columns, nullptr);
+    int headingRows = 0;
+    for (const ColumnHeading& heading : m_table.headings) {
+        if (heading.group != group || heading.column < 0 || heading.column >= columns)
+            continue;
+        QLabel* label
+            = colours::colouredLabel(grid->parentWidget(), text(heading.text), colours::headingRed, true);
+        label->setAlignment(Qt::AlignCenter);
+        grid->addWidget(label, 0, 4 * heading.column, 1, 4);
+        headings[heading.column] = label;
+        headingRows = 1;
+    }
+
+    const int fieldWidth = this->fieldWidth();
+    for (int column = 0; column < columns; ++column) {
+        int captionWidth = 0;
+        int abbreviationWidth = 0;
+        for (const Cell& cell : cells) {
+            if (cell.unit->column != column)
+                continue;
+            captionWidth = std::max(captionWidth, cell.caption->sizeHint().width());
+            if (cell.abbreviation)
+                abbreviationWidth
+                    = std::max(abbreviationWidth, cell.abbreviation->sizeHint().width() + abbreviationGap);
+        }
+        int margin = std::max(0, (captionWidth - fieldWidth + 1) / 2);
+        int rest = std::max(0, abbreviationWidth - margin) + columnGap;
+        if (headings[column]) {
+            const int missing
+                = headings[column]->sizeHint().width() + columnGap - (2 * margin + fieldWidth + rest);
+            if (missing > 0) {
+                margin += (missing + 1) / 2;
+                rest = std::max(0, abbreviationWidth - margin) + columnGap;
+            }
+        }
+        grid->setColumnMinimumWidth(4 * column, margin);
+        grid->setColumnMinimumWidth(4 * column + 1, fieldWidth);
+        grid->setColumnMinimumWidth(4 * column + 2, margin);
+        grid->setColumnMinimumWidth(4 * column + 3, rest);
+    }
+
+    for (const Cell& cell : cells) {
+        const int row = headingRows + 2 * cell.unit->row;
+        const int column = 4 * cell.unit->column;
+        cell.caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        if (m_table.rowPitchTwips > 0) {
+            // The caption row takes what the field and the spacing leave of the pitch.
+            const int pitch = twipsToPixelsY(this, m_table.rowPitchTwips);
+            const int captionHeight = pitch - cell.field->sizeHint().height() - 2 * grid->verticalSpacing();
+            grid->setRowMinimumHeight(row, std::max(captionHeight, cell.caption->sizeHint().height()));
+        }
+        grid->addWidget(cell.caption, row, column, 1, 3);
+        grid->addWidget(cell.field, row + 1, column + 1);
+        if (cell.abbreviation) {
+            cell.abbreviation->setContentsMargins(abbreviationGap, 0, 0, 0);
+            grid->addWidget(cell.abbreviation, row + 1, column + 2, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+}
+
+int MeasureDialog::fieldWidth() const
+{
+    // The designed width, or wider where the desktop's font needs it for a six-figure result with four
+    // decimals, so that a result is never cut off.
+    constexpr int textMargins = 12;
+    const int designed = twipsToPixelsX(this, m_table.fieldWidthTwips);
+    return std::max(designed, fontMetrics().horizontalAdvance(QStringLiteral("-000,000.0000")) + textMargins);
+}
+
+void MeasureDialog::applyFocusOrder()
+{
+    QList<QWidget*> order;
+    for (const char* name : m_table.focusOrder)
+        order.append(findChild<QWidget*>(QLatin1String(name)));
+    if (m_table.focusOrder.empty()) {
+        for (ConversionField* field : m_fields)
+            order.append(field);
+        order << doneButton() << helpButton();
+    }
+    // A name that names nothing leaves a gap; the dialog tests look for one in every table.
+    order.removeAll(nullptr);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    if (!order.isEmpty())
+        order.front()->setFocus();
+}
+
+QStringList MeasureDialog::fieldTexts() const
+{
+    QStringList texts;
+    texts.reserve(m_fields.size());
+    for (const ConversionField* field : m_fields)
+        texts.append(field->text());
+    return texts;
+}
+
+void MeasureDialog::showResult(const std::optional<QStringList>& texts)
+{
+    if (!texts) {
+        showMessage(this, QStringLiteral("Sorry, this value gives a result out of range."),
+            QStringLiteral("Input restriction"));
+        return;
+    }
+    for (qsizetype i = 0; i < m_fields.size() && i < texts->size(); ++i) {
+        if (m_fields[i]->text() != (*texts)[i]) {
+            m_fields[i]->setText((*texts)[i]);
+            // Show a result from its first digit; a long one would otherwise show only its end. The field
+            // being typed in keeps its cursor at the end.
+            if (!m_fields[i]->hasFocus())
+                m_fields[i]->setCursorPosition(0);
+        }
+    }
+}
+
+void MeasureDialog::convertFrom(int field)
+{
+    showResult(runConversion(m_table, fieldTexts(), field));
+}
+
+} // namespace gui

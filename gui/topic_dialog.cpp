@@ -1,0 +1,63 @@
+#include "gui/topic_dialog.h"
+
+#include "gui/cloth_dialog.h"
+#include "gui/help.h"
+#include "gui/measure_dialog.h"
+#include "gui/number_dialog.h"
+#include "gui/paper_dialog.h"
+#include "gui/volume_dialog.h"
+#include "tables/topics.h"
+
+#include <QPushButton>
+
+namespace gui {
+
+namespace {
+
+QPushButton* makeButton(QWidget* dialog, const char* name, const char* caption)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), dialog);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(button->text().remove(u'&'));
+    // Return belongs to the fields; a dialog that wants a default button says so.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TopicDialog::TopicDialog(const tables::Topic& topic, QWidget* parent)
+    : QDialog(parent)
+    , m_topic(topic)
+    , m_help(makeButton(this, topic.buttons.helpName, topic.buttons.helpCaption))
+    , m_done(makeButton(this, topic.buttons.doneName, topic.buttons.doneCaption))
+{
+    setObjectName(QLatin1String(topic.dialogName));
+    setWindowTitle(QString::fromUtf8(topic.title));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    connect(m_help, &QPushButton::clicked, this, [this] {
+        showHelp(this, QString::fromUtf8(m_topic.helpTopic), QString::fromUtf16(m_topic.helpText));
+    });
+    connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TopicDialog::~TopicDialog() = default;
+
+std::unique_ptr<TopicDialog> TopicDialog::create(const tables::Topic& topic, QWidget* parent)
+{
+    switch (topic.shape) {
+    case tables::DialogShape::Measure:
+        return std::make_unique<MeasureDialog>(topic, parent);
+    case tables::DialogShape::MeasureWithBox:
+        return std::make_unique<VolumeDialog>(topic, parent);
+    case tables::DialogShape::NumberSystems:
+        return std::make_unique<NumberDialog>(topic, parent);
+    case tables::DialogShape::PaperSizes:
+        return std::make_unique<PaperDialog>(topic, parent);
+    case tables::DialogShape::ClothingSizes:
+        return std::make_unique<ClothDialog>(topic, parent);
+    }
+    return nullptr;
+}
+
+} // namespace gui

@@ -1,0 +1,79 @@
+#include "gui/volume_dialog.h"
+
+#include "convert/volume.h"
+#include "gui/help.h"
+#include "gui/twips.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace gui {
+
+namespace {
+
+// The "Specify a box" frame: length, height and width of a box in metres or feet, and Compute. The edges
+// are plain fields: Return in them does nothing.
+QGroupBox* boxCalculator()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Specify a box"));
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    const auto add = [grid](auto* widget, int row, int column) {
+        grid->addWidget(widget, row, column);
+        return widget;
+    };
+    const char* const edges[][2] = {{"ebxLength", "Length"}, {"ebxHeight", "Height"}, {"ebxWidth", "Width"}};
+    for (int i = 0; i < 3; ++i) {
+        auto* field = add(new QLineEdit(frame), 1, 2 * i);
+        field->setObjectName(QLatin1String(edges[i][0]));
+        field->setAccessibleName(QLatin1String(edges[i][1]));
+        field->setFixedWidth(twipsToPixelsX(frame, 700));
+        auto* label = add(new QLabel(QLatin1String(edges[i][1]), frame), 0, 2 * i);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        label->setBuddy(field);
+        if (i < 2)
+            add(new QLabel(QStringLiteral("X"), frame), 1, 2 * i + 1)->setAlignment(Qt::AlignCenter);
+    }
+    auto* metre = add(new QRadioButton(QStringLiteral("Meter"), frame), 0, 5);
+    metre->setObjectName(QStringLiteral("optMeter"));
+    metre->setChecked(true);
+    add(new QRadioButton(QStringLiteral("Feet"), frame), 1, 5)->setObjectName(QStringLiteral("optFeet"));
+    auto* compute = new QPushButton(QStringLiteral("Compute"), frame);
+    compute->setObjectName(QStringLiteral("btnCompute"));
+    compute->setAutoDefault(false);
+    grid->addWidget(compute, 0, 6, 2, 1, Qt::AlignVCenter);
+    return frame;
+}
+
+} // namespace
+
+VolumeDialog::VolumeDialog(const tables::Topic& topic, QWidget* parent)
+    : MeasureDialog(topic, parent, boxCalculator())
+{
+    connect(findChild<QPushButton*>(QStringLiteral("btnCompute")), &QPushButton::clicked, this,
+        &VolumeDialog::computeBox);
+}
+
+VolumeDialog::~VolumeDialog() = default;
+
+void VolumeDialog::computeBox()
+{
+    using namespace convert::volume;
+    const auto edge = [this](const char* name) { return findChild<QLineEdit*>(QLatin1String(name))->text(); };
+    const bool metres = findChild<QRadioButton*>(QStringLiteral("optMeter"))->isChecked();
+    const BoxResult result = convert::convertBox(
+        {edge("ebxLength"), edge("ebxHeight"), edge("ebxWidth")}, metres ? BoxUnit::Metre : BoxUnit::Foot);
+    if (result.outcome == BoxOutcome::EdgeMissing)
+        showMessage(this, QStringLiteral("Please enter Length, Height and Width of the box."),
+            QStringLiteral("Input Validation"));
+    else
+        showResult(result.outcome == BoxOutcome::Converted ? std::optional(result.texts) : std::nullopt);
+}
+
+} // namespace gui

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The three layers of the program and which folders each may include from: app/ (start-up, main window)
+# may include gui/ and the logic, gui/ (widgets) the logic, and the logic (convert/, numbers/, tables/)
+# only itself. The logic also includes no Qt header beyond Qt Core, so it never builds a widget.
+# Prints every include that breaks the rule and fails when there is one.
+set -euo pipefail
+cd "${1:-$(dirname "$0")/..}"
+qt_include=$(dirname "$(find /usr/include -path '*/qt6/QtCore/QString' -print -quit)")
+qt_include=${qt_include%/QtCore}
+
+allowed() {
+    case "$1" in
+    app) echo "app gui convert numbers tables" ;;
+    gui) echo "gui convert numbers tables" ;;
+    *) echo "convert numbers tables" ;;
+    esac
+}
+
+faults=0
+for layer in app gui convert numbers tables; do
+    for file in "$layer"/*.h "$layer"/*.cpp "$layer"/*.h.in; do
+        [ -e "$file" ] || continue
+        while IFS= read -r line; do
+            number=${line%%:*}
+            target=$(sed -E 's/^[0-9]+:#include *["<]([^">]+)[">].*/\1/' <<<"$line")
+            folder=${target%%/*}
+            if [[ "$target" == */* && -d "$folder" && "$folder" != Qt* ]]; then
+                # A header of the project: its folder must be one this layer may use.
+                if ! grep -qw "$folder" <<<"$(allowed "$layer")"; then
+                    echo "$file:$number: $layer/ may not include $target"
+                    faults=$((faults + 1))
+                fi
+            elif [[ "$layer" != app && "$layer" != gui ]]; then
+                # The logic: standard headers and Qt Core only.
+                if [[ "$target" == Qt*/* ]]; then
+                    module=${target%%/*}
+                elif [[ "$target" == Q* ]]; then
+                    module=""
+                    for candidate in "$qt_include"/Qt*/; do
+                        if [ -e "$candidate$target" ]; then
+                            module=$(basename "$candidate")
+                            break
+                        fi
+                    done
+                else
+                    module="std"
+                fi
+                if [[ "$module" != std && "$module" != QtCore ]]; then
+                    echo "$file:$number: the logic may not include $target (${module:-unknown})"
+                    faults=$((faults + 1))
+                fi
+            fi
+        done < <(grep -n '^#include' "$file" || true)
+    done
+done
+if [ "$faults" -gt 0 ]; then
+    echo "$faults include(s) break the layers"
+    exit 1
+fi
+echo "layers: every include goes downward"

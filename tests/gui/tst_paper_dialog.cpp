@@ -1,0 +1,416 @@
+#include "gui/paper_dialog.h"
+#include "support/dialog_test.h"
+#include "support/modal.h"
+#include "support/topics.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using test_support::twipsToPixels;
+
+class TestPaperDialog final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void opensBlankWithTheListFocused();
+    void listShowsNamesIgnoringCase();
+    void keyboardSelects();
+    void choosingShowsFiguresAndRectangle_data();
+    void choosingShowsFiguresAndRectangle();
+    void mouseSelects();
+    void choosingAgainChangesNothing();
+    void rectangleKeepsItsCorner();
+    void returnInTheListKeepsTheDialogOpen();
+    void tabOrderRunsListDoneHelp();
+    void helpShowsThePaperText();
+    void doneClosesAndReopeningStartsBlank();
+    void layoutFollowsTheForm();
+    void everyControlHasAnAccessibleName();
+
+private:
+    void selectByName(const QString& name);
+
+    std::unique_ptr<gui::PaperDialog> m_dialog;
+    QListWidget* m_list = nullptr;
+    test_support::ModalWatchdog m_watchdog;
+};
+
+void TestPaperDialog::init()
+{
+    m_dialog = std::make_unique<gui::PaperDialog>(test_support::topic("Paper"));
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    m_list = m_dialog->findChild<QListWidget*>(QStringLiteral("List1"));
+    QVERIFY(m_list != nullptr);
+
+    // A modal window nobody expects would block the test; close it and fail instead.
+    m_watchdog.start();
+}
+
+void TestPaperDialog::cleanup()
+{
+    m_watchdog.stop();
+    m_dialog.reset();
+    QVERIFY2(m_watchdog.unexpected().isEmpty(), qPrintable(m_watchdog.unexpected()));
+}
+
+void TestPaperDialog::selectByName(const QString& name)
+{
+    const QList<QListWidgetItem*> items = m_list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QCOMPARE(items.size(), 1);
+    m_list->setCurrentRow(m_list->row(items.first()));
+}
+
+void TestPaperDialog::opensBlankWithTheListFocused()
+{
+    QCOMPARE(m_dialog->objectName(), QStringLiteral("frmPaper"));
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Paper Sizes"));
+    QCOMPARE(QApplication::focusWidget(), m_list);
+    QVERIFY(m_list->selectedItems().isEmpty());
+    QCOMPARE(m_list->currentRow(), -1);
+    for (const char* name : {"TxtHeightInch", "TxtWidthInch", "TxtHeightMil", "TxtWidthMil"}) {
+        auto* figure = m_dialog->findChild<QLabel*>(QLatin1String(name));
+        QVERIFY2(figure != nullptr, name);
+        QVERIFY2(figure->text().isEmpty(), name);
+    }
+    QCOMPARE(m_dialog->shapeTwips().width, 0.0F);
+    QCOMPARE(m_dialog->shapeTwips().height, 0.0F);
+    auto* shape = m_dialog->findChild<QFrame*>(QStringLiteral("Shape1"));
+    QVERIFY(shape != nullptr);
+    QCOMPARE(shape->size(), QSize(0, 0));
+}
+
+void TestPaperDialog::listShowsNamesIgnoringCase()
+{
+    QCOMPARE(m_list->count(), 27);
+    QStringList shown;
+    for (int row = 0; row < m_list->count(); ++row)
+        shown.append(m_list->item(row)->text());
+    QCOMPARE(shown.first(), QStringLiteral("A0"));
+    QCOMPARE(shown.last(), QStringLiteral("Tabloid"));
+    QCOMPARE(shown.indexOf(QStringLiteral("D")) + 1, shown.indexOf(QStringLiteral("Demy")));
+    QCOMPARE(shown.indexOf(QStringLiteral("Demy")) + 1, shown.indexOf(QStringLiteral("DL")));
+    QCOMPARE(shown.indexOf(QStringLiteral("C5")) + 1, shown.indexOf(QStringLiteral("Com-10")));
+    QCOMPARE(shown.indexOf(QStringLiteral("Large Post")) + 1, shown.indexOf(QStringLiteral("Legal")));
+    QCOMPARE(m_list->selectionMode(), QAbstractItemView::SingleSelection);
+}
+
+void TestPaperDialog::keyboardSelects()
+{
+    auto* heightInch = m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightInch"));
+    auto* widthMil = m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthMil"));
+
+    // The first arrow key picks the first name; nothing was current before.
+    QTest::keyClick(m_list, Qt::Key_Down);
+    QCOMPARE(m_list->selectedItems().size(), 1);
+    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("A0"));
+    QCOMPARE(heightInch->text(), QStringLiteral("46.75"));
+    QCOMPARE(widthMil->text(), QStringLiteral("841"));
+
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(m_list, Qt::Key_Down);
+    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("A4"));
+    QCOMPARE(heightInch->text(), QStringLiteral("11.375"));
+    QCOMPARE(m_dialog->shapeTwips().width, 525.0F);
+    QCOMPARE(m_dialog->shapeTwips().height, 742.5F);
+
+    QTest::keyClick(m_list, Qt::Key_End);
+    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("Tabloid"));
+    QCOMPARE(heightInch->text(), QStringLiteral("17"));
+    QCOMPARE(widthMil->text(), QStringLiteral("279.4"));
+
+    QTest::keyClick(m_list, Qt::Key_Up);
+    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("Statement"));
+    QCOMPARE(heightInch->text(), QStringLiteral("8.5"));
+    QCOMPARE(widthMil->text(), QStringLiteral("139.7"));
+}
+
+void TestPaperDialog::choosingShowsFiguresAndRectangle_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("heightInch");
+    QTest::addColumn<QString>("widthInch");
+    QTest::addColumn<QString>("heightMil");
+    QTest::addColumn<QString>("widthMil");
+    QTest::addColumn<float>("shapeWidth");
+    QTest::addColumn<float>("shapeHeight");
+
+    QTest::newRow("A4 reads height first")
+        << QStringLiteral("A4") << QStringLiteral("11.375") << QStringLiteral("8.125")
+        << QStringLiteral("297") << QStringLiteral("210") << 525.0F << 742.5F;
+    QTest::newRow("rectangle sized from the text 104.8")
+        << QStringLiteral("Com-10") << QStringLiteral("9.5") << QStringLiteral("4.125")
+        << QStringLiteral("241.3") << QStringLiteral("104.8") << 262.0F << 603.25F;
+    QTest::newRow("smallest rectangle")
+        << QStringLiteral("Monarch") << QStringLiteral("7.5") << QStringLiteral("3.875")
+        << QStringLiteral("190.5") << QStringLiteral("98.4") << 246.0F << 476.25F;
+    QTest::newRow("widest rectangle")
+        << QStringLiteral("E") << QStringLiteral("44") << QStringLiteral("34") << QStringLiteral("1117.6")
+        << QStringLiteral("863.6") << 2159.0F << 2794.0F;
+    QTest::newRow("tallest rectangle")
+        << QStringLiteral("A0") << QStringLiteral("46.75") << QStringLiteral("33.125")
+        << QStringLiteral("1189") << QStringLiteral("841") << 2102.5F << 2972.5F;
+    QTest::newRow("Demy between D and DL")
+        << QStringLiteral("Demy") << QStringLiteral("22.5") << QStringLiteral("17.5")
+        << QStringLiteral("571.5") << QStringLiteral("444.5") << 1111.25F << 1428.75F;
+    QTest::newRow("two-decimal millimetres kept")
+        << QStringLiteral("Executive") << QStringLiteral("10.5") << QStringLiteral("7.25")
+        << QStringLiteral("266.7") << QStringLiteral("184.15") << 460.375F << 666.75F;
+    QTest::newRow("name with a blank")
+        << QStringLiteral("Double Crown") << QStringLiteral("30") << QStringLiteral("20")
+        << QStringLiteral("762") << QStringLiteral("508") << 1270.0F << 1905.0F;
+}
+
+void TestPaperDialog::choosingShowsFiguresAndRectangle()
+{
+    QFETCH(QString, name);
+    QFETCH(float, shapeWidth);
+    QFETCH(float, shapeHeight);
+
+    selectByName(name);
+    QTEST(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightInch"))->text(), "heightInch");
+    QTEST(m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthInch"))->text(), "widthInch");
+    QTEST(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightMil"))->text(), "heightMil");
+    QTEST(m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthMil"))->text(), "widthMil");
+    QCOMPARE(m_dialog->shapeTwips().width, shapeWidth);
+    QCOMPARE(m_dialog->shapeTwips().height, shapeHeight);
+
+    auto* shape = m_dialog->findChild<QFrame*>(QStringLiteral("Shape1"));
+    QCOMPARE(shape->width(), twipsToPixels(shapeWidth, m_dialog->logicalDpiX()));
+    QCOMPARE(shape->height(), twipsToPixels(shapeHeight, m_dialog->logicalDpiY()));
+    QVERIFY(shape->isVisible());
+}
+
+void TestPaperDialog::mouseSelects()
+{
+    const QList<QListWidgetItem*> items = m_list->findItems(QStringLiteral("Legal"), Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    m_list->scrollToItem(items.first());
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, m_list->visualItemRect(items.first()).center());
+    QCOMPARE(m_list->selectedItems().size(), 1);
+    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("Legal"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightInch"))->text(), QStringLiteral("14"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthInch"))->text(), QStringLiteral("8.5"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightMil"))->text(), QStringLiteral("355.6"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthMil"))->text(), QStringLiteral("215.9"));
+    QCOMPARE(m_dialog->shapeTwips().width, 539.75F);
+    QCOMPARE(m_dialog->shapeTwips().height, 889.0F);
+}
+
+void TestPaperDialog::choosingAgainChangesNothing()
+{
+    selectByName(QStringLiteral("Letter"));
+    selectByName(QStringLiteral("A5"));
+    selectByName(QStringLiteral("Letter"));
+    const QList<QListWidgetItem*> items = m_list->findItems(QStringLiteral("Letter"), Qt::MatchExactly);
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, m_list->visualItemRect(items.first()).center());
+    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("Letter"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightInch"))->text(), QStringLiteral("11"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthInch"))->text(), QStringLiteral("8.5"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightMil"))->text(), QStringLiteral("279.4"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthMil"))->text(), QStringLiteral("215.9"));
+    QCOMPARE(m_dialog->shapeTwips().width, 539.75F);
+    QCOMPARE(m_dialog->shapeTwips().height, 698.5F);
+}
+
+void TestPaperDialog::rectangleKeepsItsCorner()
+{
+    auto* shape = m_dialog->findChild<QFrame*>(QStringLiteral("Shape1"));
+    auto* frame = m_dialog->findChild<QFrame*>(QStringLiteral("Frame1"));
+    QCOMPARE(shape->parentWidget(), frame);
+    const QPoint corner(
+        twipsToPixels(4200, m_dialog->logicalDpiX()), twipsToPixels(720, m_dialog->logicalDpiY()));
+    for (const QString& name : {QStringLiteral("Monarch"), QStringLiteral("E"), QStringLiteral("A0")}) {
+        selectByName(name);
+        QCOMPARE(shape->pos(), corner);
+        // The largest sheets still lie inside the frame.
+        QVERIFY(frame->rect().contains(shape->geometry()));
+    }
+    const QColor fill = shape->palette().color(QPalette::Window);
+    QCOMPARE(fill, QColor(255, 255, 192));
+    QVERIFY(shape->autoFillBackground());
+    QCOMPARE(shape->frameShape(), QFrame::Box);
+    QCOMPARE(shape->frameShadow(), QFrame::Plain);
+    QCOMPARE(shape->lineWidth(), 1);
+    QCOMPARE(shape->palette().color(QPalette::WindowText), QColor(Qt::black));
+}
+
+void TestPaperDialog::returnInTheListKeepsTheDialogOpen()
+{
+    selectByName(QStringLiteral("B5"));
+    QTest::keyClick(m_list, Qt::Key_Return);
+    QTest::keyClick(m_list, Qt::Key_Enter);
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightMil"))->text(), QStringLiteral("257"));
+}
+
+void TestPaperDialog::tabOrderRunsListDoneHelp()
+{
+    auto* done = m_dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* help = m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
+    QCOMPARE(QApplication::focusWidget(), m_list);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), done);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), help);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_list);
+}
+
+void TestPaperDialog::helpShowsThePaperText()
+{
+    selectByName(QStringLiteral("A3"));
+    auto* helpButton = m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
+    const QList<test_support::SeenModal> seen = test_support::answerModals(
+        m_dialog.get(), [helpButton] { QTest::mouseClick(helpButton, Qt::LeftButton); });
+
+    QCOMPARE(seen.size(), 1);
+    const test_support::SeenModal& help = seen.first();
+    QCOMPARE(help.objectName, QStringLiteral("frmQuickTip"));
+    QCOMPARE(help.title, QStringLiteral(" Tallyo 97 - QuickHelp"));
+    QCOMPARE(help.topic, QStringLiteral("Paper Sizes Dialog"));
+    QCOMPARE(help.text,
+        QStringLiteral(
+            "Select a paper size out of the list box. You can see the according height and width in the "
+            "text boxes. The yellow rectangle shall give you an idea of the relative size."));
+
+    // The dialog stays open and keeps the sheet it showed.
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("A3"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightInch"))->text(), QStringLiteral("16.5"));
+    QCOMPARE(m_dialog->shapeTwips().height, 1050.0F);
+}
+
+void TestPaperDialog::doneClosesAndReopeningStartsBlank()
+{
+    selectByName(QStringLiteral("Royal"));
+    QTest::mouseClick(m_dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+
+    m_dialog = std::make_unique<gui::PaperDialog>(test_support::topic("Paper"));
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    m_list = m_dialog->findChild<QListWidget*>(QStringLiteral("List1"));
+    QCOMPARE(QApplication::focusWidget(), m_list);
+    QVERIFY(m_list->selectedItems().isEmpty());
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightInch"))->text(), QString());
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtWidthMil"))->text(), QString());
+    QCOMPARE(m_dialog->shapeTwips().width, 0.0F);
+    QCOMPARE(m_dialog->findChild<QFrame*>(QStringLiteral("Shape1"))->size(), QSize(0, 0));
+}
+
+void TestPaperDialog::layoutFollowsTheForm()
+{
+    const int dpiX = m_dialog->logicalDpiX();
+    const int dpiY = m_dialog->logicalDpiY();
+    QCOMPARE(m_dialog->size(), QSize(twipsToPixels(6870, dpiX), twipsToPixels(4800, dpiY)));
+
+    auto* frame = m_dialog->findChild<QFrame*>(QStringLiteral("Frame1"));
+    QVERIFY(frame != nullptr);
+    QCOMPARE(frame->geometry(),
+        QRect(twipsToPixels(120, dpiX), twipsToPixels(120, dpiY), twipsToPixels(6612, dpiX),
+            twipsToPixels(4092, dpiY)));
+    QCOMPARE(m_list->parentWidget(), frame);
+    QCOMPARE(m_list->pos(), QPoint(twipsToPixels(240, dpiX), twipsToPixels(720, dpiY)));
+    QCOMPARE(m_list->height(), twipsToPixels(3180, dpiY));
+    // At least the form's width; wider only as far as a gap before the figures.
+    QVERIFY(m_list->width() >= twipsToPixels(1455, dpiX));
+    QVERIFY(m_list->geometry().right() < twipsToPixels(1800, dpiX));
+    QVERIFY2(m_list->sizeHintForColumn(0) <= m_list->viewport()->width(), "a name is cut");
+
+    const struct
+    {
+        const char* name;
+        const char* text;
+        double left;
+        double top;
+    } headings[] = {{"TxtSizeName", "Size Name", 240, 480}, {"TxtHeight", "Height", 1800, 480},
+        {"TxtWidth", "Width", 2640, 480}};
+    for (const auto& heading : headings) {
+        auto* label = frame->findChild<QLabel*>(QLatin1String(heading.name));
+        QVERIFY2(label != nullptr, heading.name);
+        QCOMPARE(label->text(), QLatin1String(heading.text));
+        QCOMPARE(label->pos(), QPoint(twipsToPixels(heading.left, dpiX), twipsToPixels(heading.top, dpiY)));
+        QVERIFY(label->font().bold());
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    }
+
+    const struct
+    {
+        const char* name;
+        double left;
+        double top;
+    } figures[] = {{"TxtHeightInch", 1800, 720}, {"TxtWidthInch", 2640, 720}, {"TxtHeightMil", 1800, 1080},
+        {"TxtWidthMil", 2640, 1080}};
+    for (const auto& figure : figures) {
+        auto* label = frame->findChild<QLabel*>(QLatin1String(figure.name));
+        QVERIFY2(label != nullptr, figure.name);
+        QCOMPARE(label->geometry(),
+            QRect(twipsToPixels(figure.left, dpiX), twipsToPixels(figure.top, dpiY), twipsToPixels(612, dpiX),
+                twipsToPixels(252, dpiY)));
+        QCOMPARE(label->alignment(), Qt::AlignCenter);
+        QCOMPARE(label->frameShape(), QFrame::Box);
+        QCOMPARE(label->frameShadow(), QFrame::Plain);
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(Qt::white));
+    }
+
+    const struct
+    {
+        const char* name;
+        const char* text;
+        double left;
+    } plain[] = {{"Label52", "x", 2400}, {"TxtInches2", "Inches", 3360}, {"Label53", "x", 2400},
+        {"TxtMil2", "Millimeters", 3360}};
+    for (const auto& word : plain) {
+        auto* label = frame->findChild<QLabel*>(QLatin1String(word.name));
+        QVERIFY2(label != nullptr, word.name);
+        QCOMPARE(label->text(), QLatin1String(word.text));
+        QCOMPARE(label->x(), twipsToPixels(word.left, dpiX));
+        QVERIFY(!label->font().bold());
+    }
+
+    auto* help = m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
+    auto* done = m_dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
+    QCOMPARE(help->text(), QStringLiteral("&Help"));
+    QCOMPARE(done->text(), QStringLiteral("&Done"));
+    QCOMPARE(help->parentWidget(), m_dialog.get());
+    QCOMPARE(help->geometry(),
+        QRect(twipsToPixels(4680, dpiX), twipsToPixels(4320, dpiY), twipsToPixels(972, dpiX),
+            twipsToPixels(372, dpiY)));
+    QCOMPARE(done->geometry(),
+        QRect(twipsToPixels(5760, dpiX), twipsToPixels(4320, dpiY), twipsToPixels(975, dpiX),
+            twipsToPixels(372, dpiY)));
+    QVERIFY(!help->autoDefault());
+    QVERIFY(!done->autoDefault());
+}
+
+void TestPaperDialog::everyControlHasAnAccessibleName()
+{
+    const QList<QWidget*> controls = m_dialog->findChildren<QWidget*>();
+    int named = 0;
+    for (QWidget* control : controls) {
+        // Parts the toolkit adds inside a control (viewport, scroll bars) are named by that control.
+        if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        ++named;
+    }
+    QCOMPARE(named, 16);
+    QCOMPARE(m_list->accessibleName(), QStringLiteral("Size Name"));
+    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightMil"))->accessibleName(),
+        QStringLiteral("Height in millimeters"));
+}
+
+QTEST_MAIN(TestPaperDialog)
+#include "tst_paper_dialog.moc"
