@@ -63,9 +63,6 @@ struct MeasureTable
     // Keyboard focus order by objectName; the first entry has the focus when the dialog opens. Empty: the
     // fields in table order, then Done and Help.
     std::span<const char* const> focusOrder = {};
-    // Done is the dialog's default button, so Return pressed right after opening closes the dialog. Only
-    // a dialog whose focus order starts with Done wants this; everywhere else Return belongs to the fields.
-    bool doneTakesReturn = false;
     int fieldWidthTwips = 1100;
     // Distance from one row of fields to the next where the form fixes it (caption and field together);
     // 0 lets the rows take their natural height.

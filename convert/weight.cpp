@@ -90,7 +90,6 @@ constinit const MeasureTable weightTable{.fields = fields,
     .headings = {},
     .convert = &convertWeight,
     .focusOrder = focusOrder,
-    .doneTakesReturn = true,
     .rowPitchTwips = 720};
 
 } // namespace convert

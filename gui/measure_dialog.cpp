@@ -77,7 +77,6 @@ MeasureDialog::MeasureDialog(const tables::Topic& topic, QWidget* parent, QWidge
     if (belowFields)
         layout->addWidget(belowFields, 1, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    doneButton()->setAutoDefault(m_table.doneTakesReturn);
     applyFocusOrder();
 }
 

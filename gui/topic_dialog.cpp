@@ -5,6 +5,7 @@
 #include "gui/measure_dialog.h"
 #include "gui/number_dialog.h"
 #include "gui/paper_dialog.h"
+#include "gui/push_button.h"
 #include "gui/volume_dialog.h"
 #include "tables/topics.h"
 
@@ -16,11 +17,9 @@ namespace {
 
 QPushButton* makeButton(QWidget* dialog, const char* name, const char* caption)
 {
-    auto* button = new QPushButton(QString::fromLatin1(caption), dialog);
+    auto* button = new PushButton(QString::fromLatin1(caption), dialog);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(button->text().remove(u'&'));
-    // Return belongs to the fields; a dialog that wants a default button says so.
-    button->setAutoDefault(false);
     return button;
 }
 

@@ -2,6 +2,7 @@
 
 #include "convert/volume.h"
 #include "gui/help.h"
+#include "gui/push_button.h"
 #include "gui/twips.h"
 
 #include <QGridLayout>
@@ -44,9 +45,8 @@ QGroupBox* boxCalculator()
     metre->setObjectName(QStringLiteral("optMeter"));
     metre->setChecked(true);
     add(new QRadioButton(QStringLiteral("Feet"), frame), 1, 5)->setObjectName(QStringLiteral("optFeet"));
-    auto* compute = new QPushButton(QStringLiteral("Compute"), frame);
+    auto* compute = new PushButton(QStringLiteral("Compute"), frame);
     compute->setObjectName(QStringLiteral("btnCompute"));
-    compute->setAutoDefault(false);
     grid->addWidget(compute, 0, 6, 2, 1, Qt::AlignVCenter);
     return frame;
 }
