@@ -17,6 +17,10 @@ inline const QColor paperYellow(255, 255, 192); // the paper rectangle
 // Draws the widget's text in `colour`.
 void setTextColour(QWidget* widget, const QColor& colour);
 
+// Fills the widget with `background` and draws its text and outline in `foreground`, whatever the
+// desktop's palette (the paper dialog's white figure boxes and its yellow rectangle).
+void setBoxColours(QWidget* widget, const QColor& background, const QColor& foreground);
+
 // A label showing `text` in `colour`, bold where asked.
 QLabel* colouredLabel(QWidget* parent, const QString& text, const QColor& colour, bool bold = false);
 

@@ -65,10 +65,7 @@ QLabel* addFigure(QWidget* parent, const char* name, const QString& accessibleNa
     figure->setAlignment(Qt::AlignCenter);
     figure->setFrameStyle(QFrame::Box | QFrame::Plain);
     figure->setLineWidth(1);
-    figure->setAutoFillBackground(true);
-    QPalette palette = figure->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    figure->setPalette(palette);
+    colours::setBoxColours(figure, Qt::white, Qt::black);
     return figure;
 }
 
@@ -127,11 +124,7 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     m_shape->setAccessibleName(QStringLiteral("Paper size to scale"));
     m_shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_shape->setLineWidth(1);
-    m_shape->setAutoFillBackground(true);
-    QPalette shapePalette = m_shape->palette();
-    shapePalette.setColor(QPalette::Window, colours::paperYellow);
-    shapePalette.setColor(QPalette::WindowText, Qt::black);
-    m_shape->setPalette(shapePalette);
+    colours::setBoxColours(m_shape, colours::paperYellow, Qt::black);
     // Beneath the texts, so that a wide unit word stays readable where a large sheet reaches it.
     m_shape->lower();
     resizeShape(TwipSize{});
