@@ -1,3 +1,4 @@
+#include "convert/measure_table.h"
 #include "gui/topic_dialog.h"
 #include "support/modal.h"
 #include "support/topics.h"
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void returnPressesTheFocusedButton();
     void returnElsewherePressesNoButton_data();
     void returnElsewherePressesNoButton();
+    void focusOrderNamesOnlyControlsOfItsDialog_data();
+    void focusOrderNamesOnlyControlsOfItsDialog();
 };
 
 void TestKeyboard::returnPressesTheFocusedButton_data()
@@ -130,6 +133,25 @@ void TestKeyboard::returnElsewherePressesNoButton()
             QVERIFY2(window.icon, qPrintable(name + QStringLiteral(" opened ") + window.title));
         QVERIFY2(dialog->isVisible(), qPrintable(name));
     }
+}
+
+void TestKeyboard::focusOrderNamesOnlyControlsOfItsDialog_data()
+{
+    QTest::addColumn<const tables::Topic*>("topic");
+    for (const tables::Topic& topic : tables::topics()) {
+        if (topic.measure && !topic.measure->focusOrder.empty())
+            QTest::newRow(topic.dialogName) << &topic;
+    }
+}
+
+// A measure table that gives its own focus order names only controls its dialog has: a misspelt name
+// would silently drop a control from the keyboard's way through the dialog.
+void TestKeyboard::focusOrderNamesOnlyControlsOfItsDialog()
+{
+    QFETCH(const tables::Topic*, topic);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
+    for (const char* name : topic->measure->focusOrder)
+        QVERIFY2(dialog->findChild<QWidget*>(QLatin1String(name)), name);
 }
 
 QTEST_MAIN(TestKeyboard)
