@@ -9,6 +9,11 @@
 #include <cstdio>
 #include <ctime>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define TALLYO_CALLGRIND 1
+#endif
+
 namespace bench {
 
 namespace {
@@ -18,8 +23,9 @@ namespace {
 class PaintWatcher final : public QObject
 {
 public:
-    explicit PaintWatcher(QWidget* window)
+    PaintWatcher(QWidget* window, bool markPhase)
         : QObject(window)
+        , m_markPhase(markPhase)
     {
         window->installEventFilter(this);
     }
@@ -29,12 +35,16 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint && !m_painted) {
             m_painted = true;
+            if (m_markPhase)
+                phase("until the first paint event");
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    bool m_markPhase;
     bool m_painted = false;
 };
 
@@ -49,7 +59,7 @@ qint64 monotonicNs()
 
 void waitForFirstPaint(QWidget* window)
 {
-    QPointer<PaintWatcher> watcher = new PaintWatcher(window);
+    QPointer<PaintWatcher> watcher = new PaintWatcher(window, false);
     while (watcher && !watcher->painted())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     if (watcher) {
@@ -58,11 +68,9 @@ void waitForFirstPaint(QWidget* window)
     }
 }
 
-qint64 cpuTimeNs()
+void markFirstPaintEvent(QWidget* window)
 {
-    timespec used{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
-    return static_cast<qint64>(used.tv_sec) * 1000000000 + used.tv_nsec;
+    new PaintWatcher(window, true);
 }
 
 qint64 peakResidentKiB()
@@ -82,6 +90,24 @@ void report(const char* key, qint64 value)
 {
     std::printf("%s %lld\n", key, static_cast<long long>(value));
     std::fflush(stdout);
+}
+
+void phase(const char* name)
+{
+#ifdef TALLYO_CALLGRIND
+    if (RUNNING_ON_VALGRIND) {
+        CALLGRIND_DUMP_STATS_AT(name);
+        return;
+    }
+#endif
+    static qint64 last = 0;
+    const qint64 now = monotonicNs();
+    if (last != 0)
+        std::printf("phase %s %lld\n", name, static_cast<long long>(now - last));
+    else
+        std::printf("phase %s\n", name);
+    std::fflush(stdout);
+    last = now;
 }
 
 } // namespace bench

@@ -4,23 +4,27 @@
 
 class QWidget;
 
-// What the benchmark's probes share: a clock that every process of the machine reads alike, waiting
-// until a window has been painted, and the peak memory of the process.
+// What the benchmark's probes share: a monotonic clock, waiting until a window has been painted, the peak
+// memory of the process, and the phases of a profiled start-up.
 namespace bench {
 
-// CLOCK_MONOTONIC in nanoseconds; the runner and the probes it starts compare their readings.
+// CLOCK_MONOTONIC in nanoseconds.
 qint64 monotonicNs();
 
 // Runs the event loop until `window` has been painted and the painting has been handed to the screen.
 void waitForFirstPaint(QWidget* window);
 
-// CPU time (user and system) this process has used so far, in nanoseconds.
-qint64 cpuTimeNs();
+// Notes the first paint event of `window` as the phase "paint begins" (see phase()).
+void markFirstPaintEvent(QWidget* window);
 
 // The peak resident set size of this process so far (VmHWM), in KiB; 0 where it cannot be read.
 qint64 peakResidentKiB();
 
 // Writes one result line, "key value", to standard output for the runner.
 void report(const char* key, qint64 value);
+
+// Ends a phase of a profiled start-up, named for what was done in it. Under callgrind the costs of the
+// phase are written as a dump of their own; otherwise its wall-clock time is printed (phase NAME NS).
+void phase(const char* name);
 
 } // namespace bench
