@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -45,6 +46,35 @@ inline void compareFields(
         QVERIFY2(index >= 0, field);
         QCOMPARE(texts.at(index), QLatin1String(text));
     }
+}
+
+// Compares every field of a conversion's result. `expected` names each field of the dialog exactly once,
+// so no field's factor can go unchecked; all differences are reported together.
+inline void compareEveryField(
+    const convert::MeasureTable& table, const QStringList& texts, const FieldTextList& expected)
+{
+    QCOMPARE(texts.size(), static_cast<qsizetype>(table.fields.size()));
+    QStringList problems;
+    if (expected.size() != texts.size())
+        problems.append(
+            QStringLiteral("%1 expected texts for %2 fields").arg(expected.size()).arg(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const char* name = table.fields[static_cast<std::size_t>(i)].name;
+        const auto isField = [name](const std::pair<const char*, const char*>& entry) {
+            return qstrcmp(entry.first, name) == 0;
+        };
+        const auto named = std::count_if(expected.cbegin(), expected.cend(), isField);
+        if (named != 1) {
+            problems.append(QStringLiteral("%1 named %2 times").arg(QLatin1String(name)).arg(named));
+            continue;
+        }
+        const QString want = QLatin1String(std::find_if(expected.cbegin(), expected.cend(), isField)->second);
+        if (texts.at(i) != want) {
+            problems.append(QStringLiteral("%1 shows \"%2\", expected \"%3\"")
+                                .arg(QLatin1String(name), texts.at(i), want));
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));
 }
 
 } // namespace test_support
