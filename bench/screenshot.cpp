@@ -1,5 +1,6 @@
-// Takes the README's pictures with the program's own windows: the main window, and the linear dialog
-// after one kilometre was typed and converted. Run under an X server (scripts/screenshots.sh).
+// Takes the README's pictures with the program's own windows: the main window, the linear dialog after
+// one kilometre was typed and converted, and the volume dialog after one litre was converted, under a
+// dark desktop theme. Run under an X server (scripts/screenshots.sh).
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/topic.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QTextStream>
 
 #include <memory>
@@ -34,6 +36,59 @@ bool save(QWidget* window, const QDir& directory, const QString& name, QTextStre
         return false;
     }
     return true;
+}
+
+// As a dark desktop theme gives it: dark grey surfaces, light text.
+QPalette darkPalette()
+{
+    const QColor window(53, 53, 53);
+    const QColor light(Qt::white);
+    const QColor disabled(127, 127, 127);
+    QPalette palette;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, light);
+    palette.setColor(QPalette::Base, QColor(42, 42, 42));
+    palette.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    palette.setColor(QPalette::ToolTipBase, window);
+    palette.setColor(QPalette::ToolTipText, light);
+    palette.setColor(QPalette::PlaceholderText, disabled);
+    palette.setColor(QPalette::Text, light);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, light);
+    palette.setColor(QPalette::Light, QColor(90, 90, 90));
+    palette.setColor(QPalette::Midlight, QColor(70, 70, 70));
+    palette.setColor(QPalette::Mid, QColor(45, 45, 45));
+    palette.setColor(QPalette::Dark, QColor(35, 35, 35));
+    palette.setColor(QPalette::Shadow, QColor(20, 20, 20));
+    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    palette.setColor(QPalette::HighlightedText, light);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabled);
+    return palette;
+}
+
+// The volume dialog after one litre was converted, while the desktop switched to a dark theme.
+bool saveDark(QWidget* window, const QDir& directory, QTextStream& errors)
+{
+    std::unique_ptr<QDialog> dialog
+        = gui::TopicDialog::create(*tables::findTopic(QStringLiteral("Volume")), window);
+    dialog->show();
+    bench::waitForFirstPaint(dialog.get());
+    auto* litre = dialog->findChild<QLineEdit*>(QStringLiteral("EBxL"));
+    if (!litre) {
+        errors << "the volume dialog has no litre field\n";
+        return false;
+    }
+    dialog->activateWindow();
+    const QDeadlineTimer deadline(2000);
+    while (!dialog->isActiveWindow() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    litre->setFocus();
+    QCoreApplication::processEvents();
+    press(litre, Qt::Key_1, QStringLiteral("1"));
+    press(litre, Qt::Key_Return, QStringLiteral("\r"));
+    QApplication::setPalette(darkPalette());
+    return save(dialog.get(), directory, QStringLiteral("volume-dark.png"), errors);
 }
 
 } // namespace
@@ -73,5 +128,8 @@ int main(int argc, char* argv[])
     QCoreApplication::processEvents();
     press(kilometre, Qt::Key_1, QStringLiteral("1"));
     press(kilometre, Qt::Key_Return, QStringLiteral("\r"));
-    return save(dialog.get(), directory, QStringLiteral("linear.png"), errors) ? 0 : 1;
+    if (!save(dialog.get(), directory, QStringLiteral("linear.png"), errors))
+        return 1;
+    dialog.reset();
+    return saveDark(&window, directory, errors) ? 0 : 1;
 }
