@@ -96,6 +96,8 @@ QWidget* MeasureDialog::buildGroup(int group)
         auto* plainFrame = new QFrame(this);
         plainFrame->setFrameShape(QFrame::StyledPanel);
         plainFrame->setFrameShadow(QFrame::Sunken);
+        // A screen reader still names the frame that holds the unit fields.
+        plainFrame->setAccessibleName(QStringLiteral("Units"));
         frame = plainFrame;
     }
     frame->setObjectName(QLatin1String(description.name));

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace gui {
@@ -33,6 +34,7 @@ QuickTipWindow::QuickTipWindow(
     };
     auto* topicLayout = new QHBoxLayout;
     QFrame* topicFrame = makeFrame("Frame1", topicLayout, 6, 3);
+    topicFrame->setAccessibleName(QStringLiteral("Help topic"));
     m_topic->setObjectName(QStringLiteral("txtTopic"));
     QFont topicFont = m_topic->font();
     topicFont.setBold(true);
@@ -42,6 +44,7 @@ QuickTipWindow::QuickTipWindow(
 
     auto* tipLayout = new QVBoxLayout;
     QFrame* tipFrame = makeFrame("Frame2", tipLayout, 4, 4);
+    tipFrame->setAccessibleName(QStringLiteral("Help text"));
     m_tip->setObjectName(QStringLiteral("txtTip"));
     m_tip->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_tip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -74,8 +77,18 @@ QuickTipWindow::QuickTipWindow(
     m_topic->setText(topic);
     // The help texts break lines with CR LF; the text field wants plain line feeds.
     m_tip->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    // A screen reader names the text after the topic it explains, or plainly where there is no topic.
+    // A screen reader names the text after the topic it explains, or plainly where there is no topic; the
+    // parts of the text field it also meets are named after their role.
     m_tip->setAccessibleName(topic.isEmpty() ? QStringLiteral("Help text") : topic);
+    m_tip->viewport()->setAccessibleName(QStringLiteral("Help text"));
+    for (QScrollBar* bar : {m_tip->verticalScrollBar(), m_tip->horizontalScrollBar()}) {
+        const QString name = bar->orientation() == Qt::Vertical ? QStringLiteral("Vertical scroll bar")
+                                                                : QStringLiteral("Horizontal scroll bar");
+        bar->setAccessibleName(name);
+        // The scroll area holds each bar in a container of its own.
+        if (QWidget* container = bar->parentWidget(); container && container != m_tip)
+            container->setAccessibleName(name);
+    }
 }
 
 } // namespace gui

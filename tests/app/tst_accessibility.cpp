@@ -9,6 +9,7 @@
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
@@ -29,6 +30,31 @@ QString spokenName(QWidget* widget)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     return accessible ? accessible->text(QAccessible::Name).trimmed() : QString();
+}
+
+// Every object of the accessibility tree under `node` that has no name, each with its path of roles and
+// object names. Hidden objects count too: each of them shows at some time (a menu, a list that drops
+// down, the toolbar's button for what does not fit), and then a screen reader meets it.
+void collectUnnamed(QAccessibleInterface* node, const QString& path, QStringList& unnamed)
+{
+    if (!node || !node->isValid())
+        return;
+    const QObject* object = node->object();
+    const QString here = path
+        + QStringLiteral("/%1 %2").arg(
+            QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(node->role())),
+            object ? object->objectName() : QString());
+    if (node->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed.append(here);
+    for (int i = 0; i < node->childCount(); ++i)
+        collectUnnamed(node->child(i), here, unnamed);
+}
+
+QStringList unnamedObjects(QWidget* window)
+{
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), QString(), unnamed);
+    return unnamed;
 }
 
 QList<QWidget*> focusableControls(QWidget* window)
@@ -107,6 +133,8 @@ class TestAccessibility final : public QObject
 private Q_SLOTS:
     void everyControlHasAName_data();
     void everyControlHasAName();
+    void everyObjectOfTheTreeHasAName_data();
+    void everyObjectOfTheTreeHasAName();
     void fieldsAreNamedAfterTheirUnit_data();
     void fieldsAreNamedAfterTheirUnit();
     void tabWalksTheFocusOrder_data();
@@ -154,6 +182,37 @@ void TestAccessibility::everyControlHasAName()
         caption.remove(QLatin1Char('&'));
         QCOMPARE(spokenName(button), caption);
     }
+}
+
+void TestAccessibility::everyObjectOfTheTreeHasAName_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<const tables::Topic*>("topic");
+    QTest::newRow("main window") << QStringLiteral("frmMain") << static_cast<const tables::Topic*>(nullptr);
+    QTest::newRow("quick help") << QStringLiteral("frmQuickTip") << &tables::topics().front();
+    for (const tables::Topic& topic : tables::topics())
+        QTest::newRow(topic.dialogName) << QString() << &topic;
+}
+
+// What a screen reader meets: every object of the tree the accessibility bus exports, not only the
+// controls that take the focus.
+void TestAccessibility::everyObjectOfTheTreeHasAName()
+{
+    QFETCH(QString, window);
+    QFETCH(const tables::Topic*, topic);
+    std::unique_ptr<QWidget> shown;
+    if (window == QLatin1String("frmMain"))
+        shown = std::make_unique<app::MainWindow>();
+    else if (window == QLatin1String("frmQuickTip"))
+        shown = std::make_unique<gui::QuickTipWindow>(QString::fromUtf16(tables::helpCaption),
+            QString::fromUtf8(topic->helpTopic), QString::fromUtf16(topic->helpText));
+    else
+        shown = gui::TopicDialog::create(*topic, nullptr);
+    QVERIFY(shown);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    const QStringList unnamed = unnamedObjects(shown.get());
+    QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("without a name:\n") + unnamed.join(u'\n')));
 }
 
 void TestAccessibility::fieldsAreNamedAfterTheirUnit_data()
