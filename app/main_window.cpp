@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <vector>
@@ -84,14 +85,17 @@ MainWindow::MainWindow(QWidget* parent)
 
 void MainWindow::createMenus()
 {
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Program"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    file->setAccessibleName(QStringLiteral("Program"));
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuFileExit"));
     connect(exit, &QAction::triggered, this, &MainWindow::exitProgram);
 
     QMenu* measure = menuBar()->addMenu(QStringLiteral("&Measure"));
     measure->setObjectName(QStringLiteral("mnuMeasure"));
+    measure->setAccessibleName(QStringLiteral("Measure"));
     // The menu lists the topics alphabetically, unlike the toolbar.
     std::vector<const tables::Topic*> entries;
     for (const tables::Topic& topic : tables::topics())
@@ -129,9 +133,15 @@ void MainWindow::createToolBar()
     // An empty gap before Exit.
     auto* gap = new QWidget(m_toolBar);
     gap->setObjectName(QStringLiteral("Placeholder"));
+    gap->setAccessibleName(QStringLiteral("Gap"));
     gap->setFixedSize(12, 16);
     m_toolBar->addWidget(gap);
     addButton(icons::exit(), QStringLiteral("Exit"), QStringLiteral("Exits the program"));
+    // The button that shows the buttons a too narrow toolbar hides is the only one without an action.
+    for (QToolButton* button : m_toolBar->findChildren<QToolButton*>()) {
+        if (!button->defaultAction())
+            button->setAccessibleName(QStringLiteral("More buttons"));
+    }
     connect(m_toolBar, &QToolBar::actionTriggered, this, &MainWindow::onToolBarAction);
 }
 
@@ -149,13 +159,16 @@ void MainWindow::createPanel()
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Picture1"));
-    panel->setFixedSize(450, 318);
+    panel->setAccessibleName(QStringLiteral("Title panel"));
     panel->setAutoFillBackground(true);
 
-    new PanelPicture(panel);
+    auto* picture = new PanelPicture(panel);
+    picture->setObjectName(QStringLiteral("PanelPicture"));
+    picture->setAccessibleName(QStringLiteral("Decorative picture"));
 
     auto* image = new QLabel(panel);
     image->setObjectName(QStringLiteral("Image1"));
+    image->setAccessibleName(QStringLiteral("Program icon"));
     image->setPixmap(icons::program().pixmap(32, 32));
     image->setGeometry(200, 20, 32, 32);
 
@@ -163,15 +176,24 @@ void MainWindow::createPanel()
     gui::colours::setTextColour(title, gui::colours::titleTeal);
     title->setGeometry(236, 12, 204, 48);
 
+    // The three lines share one left edge and one width: the panel's, or wider where the desktop's font
+    // needs it for a whole line; the panel then grows by as much.
+    QLabel* lines[] = {
+        panelLabel(panel, "Label2", QStringLiteral("Tallyo Conversion Center"), 9.75, true),
+        panelLabel(panel, "Label3", QStringLiteral("32-Bit Version ") + QLatin1String(version::majorMinor),
+            9.75, true),
+        panelLabel(
+            panel, "Label4", QStringLiteral("1997\u20132026 \u00b7 The Tallyo 97 developers"), 0, false),
+    };
     constexpr int left = 190;
-    constexpr int width = 250;
-    panelLabel(panel, "Label2", QStringLiteral("Tallyo Conversion Center"), 9.75, true)
-        ->setGeometry(left, 84, width, 24);
-    panelLabel(
-        panel, "Label3", QStringLiteral("32-Bit Version ") + QLatin1String(version::majorMinor), 9.75, true)
-        ->setGeometry(left, 110, width, 24);
-    panelLabel(panel, "Label4", QStringLiteral("1997\u20132026 \u00b7 The Tallyo 97 developers"), 0, false)
-        ->setGeometry(left, 282, width, 20);
+    constexpr int tops[] = {84, 110, 282};
+    constexpr int heights[] = {24, 24, 20};
+    int width = 250;
+    for (const QLabel* line : lines)
+        width = std::max(width, line->sizeHint().width());
+    for (std::size_t i = 0; i < std::size(lines); ++i)
+        lines[i]->setGeometry(left, tops[i], width, std::max(heights[i], lines[i]->sizeHint().height()));
+    panel->setFixedSize(std::max(450, left + width + 10), 318);
 
     setCentralWidget(panel);
 }

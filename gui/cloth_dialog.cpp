@@ -4,6 +4,7 @@
 #include "gui/twips.h"
 #include "tables/clothing_sizes.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,27 +18,51 @@ using namespace tables;
 
 namespace {
 
-// Frame placement, in twips: two columns, four rows, filled row by row.
+// Places in twips: frames and buttons in the client area, headings and lists inside their frame.
+constexpr double clientWidth = 7095;
+constexpr double clientHeight = 4470;
+// Two columns, four rows, filled row by row.
 constexpr double frameLefts[] = {120, 3600};
 constexpr double frameTops[] = {120, 1200, 2280, 3360};
 constexpr double frameWidth = 3372;
 constexpr double frameHeight = 972;
-
+constexpr double frameGap = frameLefts[1] - frameLefts[0] - frameWidth;
 // Inside each frame, one column per size system.
 constexpr double columnLefts[sizeSystemCount] = {240, 1320, 2400};
 constexpr double headingTop = 240;
 constexpr double headingWidth = 852;
-constexpr double headingHeight = 252;
 constexpr double listTop = 480;
 constexpr double listWidth = 732;
-constexpr double listWidthLimit = columnLefts[1] - columnLefts[0] - 120;
+// Help and Done fill the cell right of the children's frame.
+constexpr double helpLeft = 4560;
+constexpr double doneLeft = 5640;
+constexpr double buttonTop = 3720;
+constexpr double buttonWidth = 972;
+constexpr double buttonHeight = 372;
+
+// Where the desktop's font needs more room than these places give, a control grows and what stands right
+// of it or below it moves on; the frames, and the dialog with them, grow by as much. A column keeps this
+// clear of the next, and the lists keep it clear of the frame's edges.
+constexpr double columnGap = 120;
+constexpr double frameMargin = frameWidth - columnLefts[2] - headingWidth;
+
+int right(const QWidget* widget)
+{
+    return widget->x() + widget->width();
+}
+
+int bottom(const QWidget* widget)
+{
+    return widget->y() + widget->height();
+}
 
 } // namespace
 
 ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
     : TopicDialog(topic, parent)
 {
-    setFormSize(this, 7095, 4470, true);
+    const auto x = [this](double twips) { return twipsToPixelsX(this, twips); };
+    const auto y = [this](double twips) { return twipsToPixelsY(this, twips); };
 
     QFont plainFont = font();
     plainFont.setBold(false);
@@ -45,56 +70,92 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
     captionFont.setBold(true);
 
     const std::span<const ClothingGroup> groups = clothingGroups();
+    std::vector<QGroupBox*> frames;
+    std::vector<std::array<QLabel*, sizeSystemCount>> headings;
     m_groups.reserve(groups.size());
     int labelNumber = 0;
-    for (std::size_t groupIndex = 0; groupIndex < groups.size(); ++groupIndex) {
-        const ClothingGroup& group = groups[groupIndex];
+    for (const ClothingGroup& group : groups) {
         const QString caption = group.caption.toString();
-
         auto* frame = new QGroupBox(caption, this);
         frame->setObjectName(group.frameName.toString());
         frame->setAccessibleName(caption);
         // The caption is bold; the frame's contents keep the plain font set on each of them below.
         frame->setFont(captionFont);
-        frame->setGeometry(
-            twipsRect(this, frameLefts[groupIndex % 2], frameTops[groupIndex / 2], frameWidth, frameHeight));
+        frames.push_back(frame);
 
         GroupLists lists{};
+        std::array<QLabel*, sizeSystemCount> labels{};
         for (int column = 0; column < sizeSystemCount; ++column) {
-            const auto system = static_cast<SizeSystem>(column);
-            const QString heading = sizeSystemHeading(system).toString();
-            const double left = columnLefts[column];
-
+            const QString heading = sizeSystemHeading(static_cast<SizeSystem>(column)).toString();
             QLabel* label = colours::colouredLabel(frame, heading, colours::captionBlue);
             label->setObjectName(QStringLiteral("Label%1").arg(++labelNumber));
             label->setAccessibleName(heading);
             label->setFont(plainFont);
-            label->setGeometry(twipsRect(frame, left, headingTop, headingWidth, headingHeight));
+            labels[static_cast<std::size_t>(column)] = label;
 
             auto* list = new QComboBox(frame);
             list->setObjectName(group.listNames[static_cast<std::size_t>(column)].toString());
             list->setAccessibleName(caption + QStringLiteral(", ") + heading);
+            // The entries the list opens to are named after the list, too.
+            list->view()->setAccessibleName(list->accessibleName());
             list->setFont(plainFont);
             list->setEditable(false);
-            list->addItems(clothingSizes(group, system));
+            list->addItems(clothingSizes(group, static_cast<SizeSystem>(column)));
             list->setCurrentIndex(-1);
-            list->move(twipsToPixelsX(frame, left), twipsToPixelsY(frame, listTop));
             lists[static_cast<std::size_t>(column)] = list;
         }
+        headings.push_back(labels);
         m_groups.push_back(lists);
     }
 
-    // All lists share one width: the form's, unless the desktop's font needs more room for the widest
-    // size (a clipped "17½" would read as "17"), and never more than the space up to the next column.
-    int width = twipsToPixelsX(this, listWidth);
-    for (const GroupLists& lists : m_groups) {
-        for (const QComboBox* list : lists)
-            width = std::max(width, list->sizeHint().width());
+    // Every frame repeats one arrangement, so one set of places serves them all: the headings below the
+    // caption, the lists below the headings, all lists one width (the widest size whole: a clipped "17½"
+    // would read as "17"), and each column moved on where the one before it needs the room.
+    int headingHeight = 0;
+    int headingsWidth = x(headingWidth);
+    int titlesRight = 0;
+    QSize listSize(x(listWidth), 0);
+    for (std::size_t group = 0; group < frames.size(); ++group) {
+        // The caption whole, and as far clear of the frame's right edge as the lists.
+        titlesRight = std::max(titlesRight, groupBoxTitleRect(frames[group]).right() + 1 + x(frameMargin));
+        for (const QLabel* label : headings[group]) {
+            headingHeight = std::max(headingHeight, label->sizeHint().height());
+            headingsWidth = std::max(headingsWidth, label->sizeHint().width());
+        }
+        for (const QComboBox* list : m_groups[group])
+            listSize = listSize.expandedTo(list->sizeHint());
     }
-    width = std::min(width, twipsToPixelsX(this, listWidthLimit));
-    for (const GroupLists& lists : m_groups) {
-        for (QComboBox* list : lists)
-            list->resize(width, list->sizeHint().height());
+    const int headingsTop = std::max(y(headingTop), frames.front()->contentsRect().top());
+    const int listsTop = std::max(y(listTop), headingsTop + headingHeight);
+    std::array<int, sizeSystemCount> columns{};
+    for (int column = 0; column < sizeSystemCount; ++column) {
+        const int designed = x(columnLefts[column]);
+        columns[static_cast<std::size_t>(column)] = column == 0
+            ? designed
+            : std::max(designed,
+                columns[static_cast<std::size_t>(column) - 1] + std::max(headingsWidth, listSize.width())
+                    + x(columnGap));
+    }
+    const QSize frameSize
+        = QSize(x(frameWidth), y(frameHeight))
+              .expandedTo(
+                  QSize(std::max(columns.back() + std::max(headingsWidth, listSize.width()) + x(frameMargin),
+                            titlesRight),
+                      listsTop + listSize.height() + y(frameMargin)));
+
+    const int secondColumn = std::max(x(frameLefts[1]), x(frameLefts[0]) + frameSize.width() + x(frameGap));
+    int rowTop = 0;
+    for (std::size_t group = 0; group < frames.size(); ++group) {
+        const std::size_t row = group / 2;
+        if (group % 2 == 0)
+            rowTop = row == 0 ? y(frameTops[0])
+                              : std::max(y(frameTops[row]), rowTop + frameSize.height() + y(frameGap));
+        frames[group]->setGeometry(
+            QRect(QPoint(group % 2 == 0 ? x(frameLefts[0]) : secondColumn, rowTop), frameSize));
+        for (std::size_t column = 0; column < columns.size(); ++column) {
+            headings[group][column]->setGeometry(columns[column], headingsTop, headingsWidth, headingHeight);
+            m_groups[group][column]->setGeometry(QRect(QPoint(columns[column], listsTop), listSize));
+        }
     }
 
     for (const GroupLists& lists : m_groups) {
@@ -104,10 +165,24 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
         }
     }
 
+    // Help and Done keep their places in the cell right of the last frame.
     QPushButton* help = helpButton();
     QPushButton* done = doneButton();
-    help->setGeometry(twipsRect(this, 4560, 3720, 972, 372));
-    done->setGeometry(twipsRect(this, 5640, 3720, 972, 372));
+    const QPoint cell(secondColumn, rowTop);
+    const QSize buttonSize = QSize(x(buttonWidth), y(buttonHeight))
+                                 .expandedTo(pushButtonSizeFor(help))
+                                 .expandedTo(pushButtonSizeFor(done));
+    help->setGeometry(
+        QRect(cell + QPoint(x(helpLeft - frameLefts[1]), y(buttonTop - frameTops[3])), buttonSize));
+    done->setGeometry(QRect(QPoint(std::max(cell.x() + x(doneLeft - frameLefts[1]),
+                                       right(help) + x(doneLeft - helpLeft - buttonWidth)),
+                                help->y()),
+        buttonSize));
+    const QSize margin(
+        x(clientWidth - frameLefts[1] - frameWidth), y(clientHeight - frameTops[3] - frameHeight));
+    setFormSize(this, clientWidth, clientHeight,
+        QSize(std::max(secondColumn + frameSize.width(), right(done)) + margin.width(),
+            std::max(rowTop + frameSize.height(), bottom(done)) + margin.height()));
 
     QWidget* previous = nullptr;
     for (const GroupLists& lists : m_groups) {

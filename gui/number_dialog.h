@@ -5,6 +5,7 @@
 
 #include <array>
 
+class QGroupBox;
 class QLineEdit;
 
 namespace gui {
@@ -22,8 +23,8 @@ public:
     explicit NumberDialog(const tables::Topic& topic, QWidget* parent = nullptr);
 
 private:
-    void buildNumberGroup();
-    void buildAddressGroup();
+    QGroupBox* buildNumberGroup();
+    QGroupBox* buildAddressGroup();
     void convertFrom(numbers::NumberField field);
     void convertFrom(numbers::AddressField field);
     numbers::NumberTexts numberTexts() const;

@@ -3,6 +3,7 @@
 #include "gui/colours.h"
 #include "gui/twips.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -17,51 +18,70 @@ using namespace tables;
 
 namespace {
 
-// Heights and widths of the four figures, in twips.
+// Places in twips: the frame and the buttons in the client area, everything else inside the frame.
+constexpr double clientWidth = 6870;
+constexpr double clientHeight = 4800;
+constexpr double frameLeft = 120;
+constexpr double frameTop = 120;
+constexpr double frameWidth = 6612;
+constexpr double frameHeight = 4092;
+constexpr double headingTop = 480;
+constexpr double listLeft = 240;
+constexpr double listWidth = 1455;
+constexpr double listHeight = 3180;
+constexpr double heightLeft = 1800;
+constexpr double widthLeft = 2640;
+constexpr double unitLeft = 3360;
+constexpr double inchTop = 720;
+constexpr double milTop = 1080;
 constexpr double figureWidth = 612;
 constexpr double figureHeight = 252;
-// The rectangle's top-left corner inside the frame; it grows to the right and downwards from here.
+// The rectangle's top-left corner; it grows to the right and downwards from here.
 constexpr double shapeLeft = 4200;
 constexpr double shapeTop = 720;
-// The list may widen up to this width, which keeps a gap before the figures at 1800.
-constexpr double listWidthLimit = 1800 - 240 - 60;
+constexpr double helpLeft = 4680;
+constexpr double doneLeft = 5760;
+constexpr double buttonTop = 4320;
+constexpr double helpWidth = 972;
+constexpr double doneWidth = 975;
+constexpr double buttonHeight = 372;
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, double left, double top)
+// Where the desktop's font needs more room than these places give, a control grows and what stands right
+// of it or below it moves on, keeping the form's distance to it. The frame and the dialog grow by as much.
+constexpr double listGap = heightLeft - listLeft - listWidth;
+constexpr double timesGap = widthLeft - heightLeft - figureWidth; // where the "x" stands
+constexpr double unitGap = unitLeft - widthLeft - figureWidth;
+constexpr double rowGap = milTop - inchTop - figureHeight;
+constexpr double buttonGap = doneLeft - helpLeft - helpWidth;
+// The unit words keep this clear of the rectangle, which starts further right where they need it.
+constexpr double shapeGap = 120;
+// A figure keeps its digits this clear of its outline.
+constexpr double figurePadding = 30;
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     // A lone "x" reads badly aloud.
     label->setAccessibleName(text == QLatin1String("x") ? QStringLiteral("by") : text);
-    label->adjustSize();
-    label->move(twipsToPixelsX(parent, left), twipsToPixelsY(parent, top));
     return label;
 }
 
-// The "x" between height and width, centred in the gap between the two figures.
-QLabel* addTimes(QWidget* parent, const char* name, double top)
-{
-    QLabel* label = addLabel(parent, name, QStringLiteral("x"), 2400, top);
-    label->setGeometry(twipsRect(parent, 2400, top, 240, figureHeight));
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-QLabel* addHeading(QWidget* parent, const char* name, const QString& text, double left, double top)
+QLabel* addHeading(QWidget* parent, const char* name, const QString& text, double left)
 {
     QLabel* label = colours::colouredLabel(parent, text, colours::captionBlue, true);
     label->setObjectName(QLatin1String(name));
     label->setAccessibleName(text);
     label->adjustSize();
-    label->move(twipsToPixelsX(parent, left), twipsToPixelsY(parent, top));
+    label->move(twipsToPixelsX(parent, left), twipsToPixelsY(parent, headingTop));
     return label;
 }
 
-QLabel* addFigure(QWidget* parent, const char* name, const QString& accessibleName, double left, double top)
+QLabel* addFigure(QWidget* parent, const char* name, const QString& accessibleName)
 {
     auto* figure = new QLabel(parent);
     figure->setObjectName(QLatin1String(name));
     figure->setAccessibleName(accessibleName);
-    figure->setGeometry(twipsRect(parent, left, top, figureWidth, figureHeight));
     figure->setAlignment(Qt::AlignCenter);
     figure->setFrameStyle(QFrame::Box | QFrame::Plain);
     figure->setLineWidth(1);
@@ -69,54 +89,107 @@ QLabel* addFigure(QWidget* parent, const char* name, const QString& accessibleNa
     return figure;
 }
 
+// The room every figure of the table needs in a box with the figures' outline and padding.
+QSize figureRoom(const QLabel* figure)
+{
+    const QFontMetrics metrics = figure->fontMetrics();
+    int widest = 0;
+    for (const PaperSize& size : paperSizes()) {
+        for (const QStringView text :
+            {size.widthInches, size.heightInches, size.widthMillimetres, size.heightMillimetres})
+            widest = std::max(widest, metrics.horizontalAdvance(text.toString()));
+    }
+    const int outline = 2 * figure->frameWidth();
+    return QSize(widest + outline + 2 * twipsToPixelsX(figure, figurePadding), metrics.height() + outline);
+}
+
+int right(const QWidget* widget)
+{
+    return widget->x() + widget->width();
+}
+
+int bottom(const QWidget* widget)
+{
+    return widget->y() + widget->height();
+}
+
 } // namespace
 
 PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     : TopicDialog(topic, parent)
 {
-    setFormSize(this, 6870, 4800, true);
+    const auto x = [this](double twips) { return twipsToPixelsX(this, twips); };
+    const auto y = [this](double twips) { return twipsToPixelsY(this, twips); };
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setAccessibleName(QStringLiteral("Paper Sizes"));
-    frame->setGeometry(twipsRect(this, 120, 120, 6612, 4092));
 
-    addHeading(frame, "TxtSizeName", QStringLiteral("Size Name"), 240, 480);
-    addHeading(frame, "TxtHeight", QStringLiteral("Height"), 1800, 480);
-    addHeading(frame, "TxtWidth", QStringLiteral("Width"), 2640, 480);
+    QLabel* sizeName = addHeading(frame, "TxtSizeName", QStringLiteral("Size Name"), listLeft);
+    QLabel* heightHeading = addHeading(frame, "TxtHeight", QStringLiteral("Height"), heightLeft);
+    QLabel* widthHeading = addHeading(frame, "TxtWidth", QStringLiteral("Width"), widthLeft);
+    const int headingsBottom = std::max({bottom(sizeName), bottom(heightHeading), bottom(widthHeading)});
 
+    // The list, the first row of figures and the rectangle start on one line below the headings.
+    const int firstRowTop = std::max(y(inchTop), headingsBottom);
     m_list = new QListWidget(frame);
     m_list->setObjectName(QStringLiteral("List1"));
     m_list->setAccessibleName(QStringLiteral("Size Name"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setGeometry(twipsRect(frame, 240, 720, 1455, 3180));
     m_list->addItems(paperNamesSorted());
-    // The form's width, unless the desktop's font needs a little more for "Double Crown"; never up to the
-    // figures beside it. A name that still does not fit is elided rather than scrolled sideways.
+    // Wide enough for "Double Crown" in the desktop's font, so it never needs to scroll sideways.
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int listNeeds = m_list->sizeHintForColumn(0)
         + m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list)
         + 2 * m_list->frameWidth();
-    m_list->resize(
-        std::clamp(listNeeds, m_list->width(), twipsToPixelsX(frame, listWidthLimit)), m_list->height());
+    m_list->setGeometry(x(listLeft), firstRowTop, std::max(x(listWidth), listNeeds), y(listHeight));
 
-    m_heightInch = addFigure(frame, "TxtHeightInch", QStringLiteral("Height in inches"), 1800, 720);
-    addTimes(frame, "Label52", 720);
-    m_widthInch = addFigure(frame, "TxtWidthInch", QStringLiteral("Width in inches"), 2640, 720);
-    addLabel(frame, "TxtInches2", QStringLiteral("Inches"), 3360, 720);
+    m_heightInch = addFigure(frame, "TxtHeightInch", QStringLiteral("Height in inches"));
+    QLabel* inchTimes = addLabel(frame, "Label52", QStringLiteral("x"));
+    m_widthInch = addFigure(frame, "TxtWidthInch", QStringLiteral("Width in inches"));
+    QLabel* inches = addLabel(frame, "TxtInches2", QStringLiteral("Inches"));
+    m_heightMil = addFigure(frame, "TxtHeightMil", QStringLiteral("Height in millimeters"));
+    QLabel* milTimes = addLabel(frame, "Label53", QStringLiteral("x"));
+    m_widthMil = addFigure(frame, "TxtWidthMil", QStringLiteral("Width in millimeters"));
+    QLabel* millimetres = addLabel(frame, "TxtMil2", QStringLiteral("Millimeters"));
 
-    m_heightMil = addFigure(frame, "TxtHeightMil", QStringLiteral("Height in millimeters"), 1800, 1080);
-    addTimes(frame, "Label53", 1080);
-    m_widthMil = addFigure(frame, "TxtWidthMil", QStringLiteral("Width in millimeters"), 2640, 1080);
-    addLabel(frame, "TxtMil2", QStringLiteral("Millimeters"), 3360, 1080);
+    // Columns from left to right: heights, the "x", widths, unit words, each moved on where what stands
+    // before it grew.
+    const QSize figure = QSize(x(figureWidth), y(figureHeight)).expandedTo(figureRoom(m_heightInch));
+    const int heightColumn
+        = std::max({x(heightLeft), right(m_list) + x(listGap), right(sizeName) + x(listGap)});
+    heightHeading->move(heightColumn, heightHeading->y());
+    const int widthColumn = std::max(
+        {x(widthLeft), heightColumn + figure.width() + std::max(x(timesGap), inchTimes->sizeHint().width()),
+            right(heightHeading) + x(listGap)});
+    widthHeading->move(widthColumn, widthHeading->y());
+    const int unitColumn = std::max(x(unitLeft), widthColumn + figure.width() + x(unitGap));
 
-    // The labels beside the figures sit on the figures' text line.
-    for (const char* name : {"TxtInches2", "TxtMil2"}) {
-        auto* label = frame->findChild<QLabel*>(QLatin1String(name));
-        label->setFixedHeight(m_heightInch->height());
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const int secondRowTop
+        = std::max(firstRowTop + y(milTop - inchTop), firstRowTop + figure.height() + y(rowGap));
+    const struct
+    {
+        int top;
+        QLabel* height;
+        QLabel* times;
+        QLabel* width;
+        QLabel* unit;
+    } rows[] = {{firstRowTop, m_heightInch, inchTimes, m_widthInch, inches},
+        {secondRowTop, m_heightMil, milTimes, m_widthMil, millimetres}};
+    int unitsRight = 0;
+    for (const auto& row : rows) {
+        row.height->setGeometry(QRect(QPoint(heightColumn, row.top), figure));
+        row.width->setGeometry(QRect(QPoint(widthColumn, row.top), figure));
+        // The "x" centred in the gap between the two figures.
+        row.times->setGeometry(heightColumn + figure.width(), row.top,
+            widthColumn - heightColumn - figure.width(), figure.height());
+        row.times->setAlignment(Qt::AlignCenter);
+        // The unit word on the figures' text line.
+        row.unit->setGeometry(unitColumn, row.top, row.unit->sizeHint().width(), figure.height());
+        row.unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        unitsRight = std::max(unitsRight, right(row.unit));
     }
 
     m_shape = new QFrame(frame);
@@ -125,14 +198,29 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     m_shape->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_shape->setLineWidth(1);
     colours::setBoxColours(m_shape, colours::paperYellow, Qt::black);
-    // Beneath the texts, so that a wide unit word stays readable where a large sheet reaches it.
-    m_shape->lower();
+    m_shapeCorner = QPoint(std::max(x(shapeLeft), unitsRight + x(shapeGap)), firstRowTop);
     resizeShape(TwipSize{});
 
+    // The room the form gives right of and below the rectangle's corner holds the largest sheet; it stays
+    // that room where the corner moved.
+    const QSize grown(m_shapeCorner.x() - x(shapeLeft), m_shapeCorner.y() - y(shapeTop));
+    frame->setGeometry(x(frameLeft), y(frameTop), x(frameWidth) + grown.width(),
+        std::max(y(frameHeight) + grown.height(), bottom(m_list) + y(frameHeight - inchTop - listHeight)));
+    const QSize frameGrown(frame->width() - x(frameWidth), frame->height() - y(frameHeight));
+
+    // Help and Done keep their places below the frame's lower right.
     QPushButton* help = helpButton();
     QPushButton* done = doneButton();
-    help->setGeometry(twipsRect(this, 4680, 4320, 972, 372));
-    done->setGeometry(twipsRect(this, 5760, 4320, 975, 372));
+    const int buttonsTop = y(buttonTop) + frameGrown.height();
+    help->setGeometry(QRect(QPoint(x(helpLeft) + frameGrown.width(), buttonsTop),
+        QSize(x(helpWidth), y(buttonHeight)).expandedTo(pushButtonSizeFor(help))));
+    done->setGeometry(
+        QRect(QPoint(std::max(x(doneLeft) + frameGrown.width(), right(help) + x(buttonGap)), buttonsTop),
+            QSize(x(doneWidth), y(buttonHeight)).expandedTo(pushButtonSizeFor(done))));
+    setFormSize(this, clientWidth, clientHeight,
+        QSize(right(done) + x(clientWidth - doneLeft - doneWidth),
+            bottom(done) + y(clientHeight - buttonTop - buttonHeight))
+            .expandedTo(QSize(x(clientWidth), y(clientHeight)) + frameGrown));
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &PaperDialog::showSelectedSize);
 
@@ -164,8 +252,9 @@ void PaperDialog::showSelectedSize()
 void PaperDialog::resizeShape(TwipSize size)
 {
     m_shapeTwips = size;
-    QWidget* frame = m_shape->parentWidget();
-    m_shape->setGeometry(twipsRect(frame, shapeLeft, shapeTop, size.width, size.height));
+    // Exactly the sheet's twips, from a corner that moved right only where the unit words needed it.
+    m_shape->setGeometry(QRect(
+        m_shapeCorner, QSize(twipsToPixelsX(m_shape, size.width), twipsToPixelsY(m_shape, size.height))));
 }
 
 } // namespace gui

@@ -32,6 +32,7 @@ private:
     QLabel* m_heightMil;
     QLabel* m_widthMil;
     QFrame* m_shape;
+    QPoint m_shapeCorner;
     tables::TwipSize m_shapeTwips;
 };
 

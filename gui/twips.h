@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace gui {
@@ -12,9 +17,22 @@ int twipsToPixelsX(const QWidget* widget, double twips);
 int twipsToPixelsY(const QWidget* widget, double twips);
 QRect twipsRect(const QWidget* widget, double left, double top, double width, double height);
 
-// Gives a form placed by hand its client area in twips. With `formFont`, the form also takes the 8.25
-// point font its places were designed around: points follow the logical DPI just as twips do, so the
-// texts keep fitting their places whatever the desktop's own font size is.
-void setFormSize(QWidget* form, double width, double height, bool formFont);
+// Gives a form placed by hand its client area: `width` by `height` twips, or `atLeast` pixels where its
+// contents grew beyond that.
+void setFormSize(QWidget* form, double width, double height, QSize atLeast = {});
+
+// The hand-placed forms show their texts in the desktop's font, which today's desktops make wider and
+// taller than the font the twips were measured for. Each control keeps its place in twips where that
+// holds its text, and grows just enough where it does not; what stands right of it or below it moves on.
+
+// The room a line edit needs to show `text` whole: the text with the edit's margins, cursor and frame.
+QSize lineEditSizeFor(const QLineEdit* edit, const QString& text);
+
+// The room a push button needs for its caption with the style's frame and margins.
+QSize pushButtonSizeFor(const QPushButton* button);
+
+// Where a frame's caption is drawn, in the frame's coordinates; empty for a frame without one. (The
+// frame's contentsRect() is the room below the caption and inside the frame's line.)
+QRect groupBoxTitleRect(const QGroupBox* box);
 
 } // namespace gui

@@ -35,8 +35,6 @@ const QStringList captions{QStringLiteral("Men's Suits and Overcoats"),
 
 } // namespace
 
-using test_support::twipsToPixels;
-
 class TestClothDialog final : public QObject
 {
     Q_OBJECT
@@ -57,7 +55,7 @@ private Q_SLOTS:
     void tabOrderRunsGroupByGroupThenHelpThenDone();
     void helpShowsTheClothingText();
     void doneClosesAndReopeningStartsBlank();
-    void layoutFollowsTheForm();
+    void formShowsItsGroupsAndHeadings();
     void everyListIsNamedByGroupAndSystem();
     void everySizeFitsItsList();
 
@@ -368,15 +366,9 @@ void TestClothDialog::doneClosesAndReopeningStartsBlank()
     QCOMPARE(QApplication::focusWidget(), list(QStringLiteral("lbxMenSuitUS")));
 }
 
-void TestClothDialog::layoutFollowsTheForm()
+// What the form shows and how; where it shows it is the layout test's.
+void TestClothDialog::formShowsItsGroupsAndHeadings()
 {
-    const int dpiX = m_dialog->logicalDpiX();
-    const int dpiY = m_dialog->logicalDpiY();
-    QCOMPARE(m_dialog->size(), QSize(twipsToPixels(7095, dpiX), twipsToPixels(4470, dpiY)));
-
-    const QPoint frameCorners[]
-        = {{120, 120}, {3600, 120}, {120, 1200}, {3600, 1200}, {120, 2280}, {3600, 2280}, {120, 3360}};
-    const double columns[] = {240, 1320, 2400};
     const QStringList headings{
         QStringLiteral("American"), QStringLiteral("British"), QStringLiteral("European")};
     for (int group = 0; group < 7; ++group) {
@@ -384,29 +376,16 @@ void TestClothDialog::layoutFollowsTheForm()
         QVERIFY(frame != nullptr);
         QCOMPARE(frame->title(), captions.at(group));
         QVERIFY(frame->font().bold());
-        QCOMPARE(frame->geometry(),
-            QRect(twipsToPixels(frameCorners[group].x(), dpiX), twipsToPixels(frameCorners[group].y(), dpiY),
-                twipsToPixels(3372, dpiX), twipsToPixels(972, dpiY)));
         for (int column = 0; column < 3; ++column) {
             auto* label = frame->findChild<QLabel*>(QStringLiteral("Label%1").arg(group * 3 + column + 1));
             QVERIFY(label != nullptr);
             QCOMPARE(label->text(), headings.at(column));
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-            QCOMPARE(label->geometry(),
-                QRect(twipsToPixels(columns[column], dpiX), twipsToPixels(240, dpiY),
-                    twipsToPixels(852, dpiX), twipsToPixels(252, dpiY)));
             QVERIFY(!label->font().bold());
 
             QComboBox* combo = list(listNames.at(group * 3 + column));
             QCOMPARE(combo->parentWidget(), frame);
-            QCOMPARE(combo->pos(), QPoint(twipsToPixels(columns[column], dpiX), twipsToPixels(480, dpiY)));
-            // The form's width at least, the same for every list, short of the next column.
-            QVERIFY(combo->width() >= twipsToPixels(732, dpiX));
-            QCOMPARE(combo->width(), list(listNames.first())->width());
-            QVERIFY(combo->width() < twipsToPixels(1080, dpiX));
             QVERIFY(!combo->font().bold());
-            // The list stays inside its frame.
-            QVERIFY(frame->rect().contains(combo->geometry()));
         }
     }
 
@@ -414,12 +393,6 @@ void TestClothDialog::layoutFollowsTheForm()
     auto* done = m_dialog->findChild<QPushButton*>(QStringLiteral("Command1"));
     QCOMPARE(help->text(), QStringLiteral("&Help"));
     QCOMPARE(done->text(), QStringLiteral("&Done"));
-    QCOMPARE(help->geometry(),
-        QRect(twipsToPixels(4560, dpiX), twipsToPixels(3720, dpiY), twipsToPixels(972, dpiX),
-            twipsToPixels(372, dpiY)));
-    QCOMPARE(done->geometry(),
-        QRect(twipsToPixels(5640, dpiX), twipsToPixels(3720, dpiY), twipsToPixels(972, dpiX),
-            twipsToPixels(372, dpiY)));
     QVERIFY(!help->autoDefault());
     QVERIFY(!done->autoDefault());
 }

@@ -31,7 +31,6 @@ using test_support::answerModals;
 using test_support::field;
 using test_support::fieldTexts;
 using test_support::labelFor;
-using test_support::placeOf;
 using test_support::SeenModal;
 using test_support::strings;
 using test_support::typeAndReturn;
@@ -69,14 +68,7 @@ void TestMiscDialog::layoutAndNames()
         QVERIFY(found->font().bold());
         frames << found;
     }
-    // Two by two: temperature and energy on top, power and fuel below.
-    QCOMPARE(placeOf(&dialog, frames[0]).top(), placeOf(&dialog, frames[1]).top());
-    QCOMPARE(placeOf(&dialog, frames[2]).top(), placeOf(&dialog, frames[3]).top());
-    QCOMPARE(placeOf(&dialog, frames[0]).left(), placeOf(&dialog, frames[2]).left());
-    QCOMPARE(placeOf(&dialog, frames[1]).left(), placeOf(&dialog, frames[3]).left());
-    QVERIFY(placeOf(&dialog, frames[0]).right() < placeOf(&dialog, frames[1]).left());
-    QVERIFY(placeOf(&dialog, frames[0]).bottom() < placeOf(&dialog, frames[2]).top());
-
+    // (Where the frames, fields and buttons stand is the layout test's.)
     const int frameOf[] = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 3, 3};
     for (int i = 0; i < 12; ++i) {
         QLineEdit* edit = field(&dialog, units[i].field);
@@ -84,30 +76,19 @@ void TestMiscDialog::layoutAndNames()
         QVERIFY(edit->text().isEmpty());
         QVERIFY(frames[frameOf[i]]->isAncestorOf(edit));
         QVERIFY(!edit->font().bold());
-        // The unit label stands right of its field, on the same row, in dark blue.
+        // The unit label names its field, in dark blue.
         QLabel* label = labelFor(&dialog, edit);
         QVERIFY2(label, units[i].field);
         QCOMPARE(label->text(), QString::fromUtf8(units[i].label));
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-        QVERIFY(placeOf(&dialog, label).left() > placeOf(&dialog, edit).right());
-        QVERIFY(qAbs(placeOf(&dialog, label).center().y() - placeOf(&dialog, edit).center().y()) <= 2);
-        if (i > 0 && frameOf[i] == frameOf[i - 1]) {
-            QCOMPARE(placeOf(&dialog, edit).left(), placeOf(&dialog, units[i - 1].field).left());
-            QVERIFY(placeOf(&dialog, edit).top() > placeOf(&dialog, units[i - 1].field).bottom());
-        }
     }
 
-    // Help above Done, right of the frames at the bottom of the dialog; no access keys.
+    // Help and Done carry no access keys.
     auto* help = dialog.findChild<QPushButton*>(QStringLiteral("btnHelp"));
     auto* done = dialog.findChild<QPushButton*>(QStringLiteral("btnDone"));
     QCOMPARE(help->text(), QStringLiteral("Help"));
     QCOMPARE(done->text(), QStringLiteral("Done"));
     QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("Command1")));
-    QVERIFY(placeOf(&dialog, help).bottom() < placeOf(&dialog, done).top());
-    QCOMPARE(placeOf(&dialog, help).left(), placeOf(&dialog, done).left());
-    QVERIFY(placeOf(&dialog, help).left() > placeOf(&dialog, frames[3]).right());
-    QVERIFY(placeOf(&dialog, help).top() > placeOf(&dialog, frames[1]).bottom());
-    QVERIFY(qAbs(placeOf(&dialog, done).bottom() - placeOf(&dialog, frames[3]).bottom()) <= 2);
     for (QPushButton* button : {help, done})
         QVERIFY(!button->autoDefault() && !button->isDefault());
 }

@@ -1,6 +1,5 @@
 #include "gui/help.h"
 #include "gui/number_dialog.h"
-#include "gui/twips.h"
 #include "support/dialog_test.h"
 #include "support/help_texts.h"
 #include "support/modal.h"
@@ -44,7 +43,6 @@ private Q_SLOTS:
 
     void opensInItsDesignedState();
     void captionsAndBaseLabels();
-    void arrangement();
     void focusOrder();
     void returnConverts_data();
     void returnConverts();
@@ -183,63 +181,6 @@ void TestNumberDialog::captionsAndBaseLabels()
     auto* numberFrame = m_dialog->findChild<QGroupBox*>(QStringLiteral("fraNumbers"));
     QVERIFY(numberFrame);
     QVERIFY(numberFrame->title().isEmpty());
-}
-
-void TestNumberDialog::arrangement()
-{
-    const auto place = [this](const QString& name) { return test_support::placeOf(m_dialog.get(), name); };
-
-    // Field widths in twips, as the longest value of each field needs.
-    const std::pair<const char*, int> widths[]
-        = {{"ebxBin", 2772}, {"ebxOct", 1332}, {"ebxDec", 1212}, {"ebxHex", 972}, {"ebxRom", 3375}};
-    for (const auto& [name, twips] : widths)
-        QCOMPARE(field(QString::fromLatin1(name))->width(), gui::twipsToPixelsX(m_dialog.get(), twips));
-    QCOMPARE(field(QStringLiteral("ebxHexAddr"))->width(), field(QStringLiteral("ebxKanAddr"))->width());
-
-    // Five rows from top to bottom, each with its caption above the field and its base label to the right.
-    const char* rows[][3] = {
-        {"ebxBin", "lblBinary", "lblBase2"},
-        {"ebxOct", "lblOctal", "lblBase8"},
-        {"ebxDec", "lblDecimal", "lblBase10"},
-        {"ebxHex", "lblHexadecimal", "lblBase16"},
-        {"ebxRom", "lblRoman", nullptr},
-    };
-    int previousBottom = 0;
-    for (const auto& row : rows) {
-        const QRect fieldPlace = place(QString::fromLatin1(row[0]));
-        const QRect captionPlace = place(QString::fromLatin1(row[1]));
-        QVERIFY2(captionPlace.bottom() < fieldPlace.top(), row[1]);
-        QCOMPARE(captionPlace.left(), fieldPlace.left());
-        QVERIFY2(captionPlace.top() > previousBottom, row[1]);
-        if (row[2]) {
-            const QRect basePlace = place(QString::fromLatin1(row[2]));
-            QVERIFY2(basePlace.left() > fieldPlace.right(), row[2]);
-            QVERIFY2(basePlace.top() < fieldPlace.bottom() && basePlace.bottom() > fieldPlace.top(), row[2]);
-        }
-        previousBottom = fieldPlace.bottom();
-    }
-
-    const QRect numberFrame = place(QStringLiteral("fraNumbers"));
-    const QRect addressFrame = place(QStringLiteral("fraNetworkAddress"));
-    QVERIFY(addressFrame.top() > numberFrame.bottom());
-    QVERIFY(numberFrame.contains(place(QStringLiteral("ebxRom"))));
-    QVERIFY(numberFrame.contains(place(QStringLiteral("lblBase2"))));
-    const QRect hexAddress = place(QStringLiteral("ebxHexAddr"));
-    const QRect kanAddress = place(QStringLiteral("ebxKanAddr"));
-    QVERIFY(addressFrame.contains(hexAddress));
-    QVERIFY(addressFrame.contains(kanAddress));
-    QCOMPARE(hexAddress.top(), kanAddress.top());
-    QVERIFY(hexAddress.right() < kanAddress.left());
-    QVERIFY(place(QStringLiteral("lblHexAddr")).bottom() < hexAddress.top());
-    QVERIFY(place(QStringLiteral("lblKanAddr")).bottom() < kanAddress.top());
-
-    const QRect done = place(QStringLiteral("Command1"));
-    const QRect help = place(QStringLiteral("Command2"));
-    QVERIFY(done.left() > numberFrame.right());
-    QCOMPARE(help.left(), done.left());
-    QVERIFY(done.bottom() < help.top());
-    QVERIFY(QRect(QPoint(0, 0), m_dialog->size()).contains(help));
-    QVERIFY(QRect(QPoint(0, 0), m_dialog->size()).contains(addressFrame));
 }
 
 void TestNumberDialog::focusOrder()

@@ -22,7 +22,6 @@ const QStringList fieldNames = {QStringLiteral("EbxQM"), QStringLiteral("EbxARE"
 using test_support::answerModals;
 using test_support::field;
 using test_support::fieldTexts;
-using test_support::placeOf;
 using test_support::SeenModal;
 using test_support::strings;
 
@@ -67,32 +66,11 @@ void TestSurfaceDialog::layoutAndNames()
     QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("&Done"));
     QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("&Help"));
 
+    // The abbreviation stands right of its field. (Where the fields stand is the layout test's.)
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    // Three columns of three rows: square metre, hectare and acre side by side at the top, claim at the
-    // bottom right.
-    QCOMPARE(placeOf(&dialog, "EbxQM").top(), placeOf(&dialog, "EbxHA").top());
-    QCOMPARE(placeOf(&dialog, "EbxHA").top(), placeOf(&dialog, "EbxACRE").top());
-    QVERIFY(placeOf(&dialog, "EbxQM").left() < placeOf(&dialog, "EbxHA").left());
-    QVERIFY(placeOf(&dialog, "EbxHA").left() < placeOf(&dialog, "EbxACRE").left());
-    QCOMPARE(placeOf(&dialog, "EbxQM").left(), placeOf(&dialog, "EbxQKM").left());
-    QVERIFY(placeOf(&dialog, "EbxARE").top() > placeOf(&dialog, "EbxQM").top());
-    QVERIFY(placeOf(&dialog, "EbxQKM").top() > placeOf(&dialog, "EbxARE").top());
-    QCOMPARE(placeOf(&dialog, "EbxCL").top(), placeOf(&dialog, "EbxQKM").top());
-    QCOMPARE(placeOf(&dialog, "EbxCL").left(), placeOf(&dialog, "EbxACRE").left());
-    // Captions stand centred above their fields, abbreviations to their right.
-    for (const auto& [caption, fieldName] :
-        {std::pair("LblSqKilometer", "EbxQKM"), std::pair("LblAre", "EbxARE")}) {
-        const QRect label = dialog.findChild<QLabel*>(QLatin1String(caption))->geometry();
-        const QRect edit = field(&dialog, QLatin1String(fieldName))->geometry();
-        QVERIFY(label.bottom() <= edit.top());
-        QVERIFY(qAbs(label.center().x() - edit.center().x()) <= 1);
-    }
     QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label18"))->geometry().left()
         >= field(&dialog, QStringLiteral("EbxQKM"))->geometry().right());
-    QVERIFY(placeOf(&dialog, "Command2").left() < placeOf(&dialog, "Command1").left());
-    QVERIFY(placeOf(&dialog, "Command2").top() > placeOf(&dialog, "EbxCL").top());
-    QVERIFY(placeOf(&dialog, "Command1").left() > placeOf(&dialog, "EbxACRE").left());
 }
 
 void TestSurfaceDialog::returnConvertsEveryOtherField_data()
