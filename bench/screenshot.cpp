@@ -3,8 +3,9 @@
 // dark desktop theme. Run under an X server (scripts/screenshots.sh).
 #include "app/application.h"
 #include "app/main_window.h"
-#include "app/topic.h"
 #include "bench/probe.h"
+#include "gui/topic_dialog.h"
+#include "tables/topics.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -111,7 +112,8 @@ int main(int argc, char* argv[])
     if (!save(&window, directory, QStringLiteral("main.png"), errors))
         return 1;
 
-    std::unique_ptr<QDialog> dialog = app::createTopicDialog(app::Topic::Linear, &window);
+    std::unique_ptr<QDialog> dialog
+        = gui::TopicDialog::create(*tables::findTopic(QStringLiteral("Linear")), &window);
     dialog->show();
     bench::waitForFirstPaint(dialog.get());
     auto* kilometre = dialog->findChild<QLineEdit*>(QStringLiteral("EBxKM"));
