@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace gui {
 
 namespace {
@@ -34,7 +36,9 @@ QGroupBox* boxCalculator()
         auto* field = add(new QLineEdit(frame), 1, 2 * i);
         field->setObjectName(QLatin1String(edges[i][0]));
         field->setAccessibleName(QLatin1String(edges[i][1]));
-        field->setFixedWidth(twipsToPixelsX(frame, 700));
+        // The designed width, or wider where the desktop's font needs it for an edge such as 123.45.
+        field->setFixedWidth(
+            std::max(twipsToPixelsX(frame, 700), lineEditSizeFor(field, QStringLiteral("000.00")).width()));
         auto* label = add(new QLabel(QLatin1String(edges[i][1]), frame), 0, 2 * i);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         label->setBuddy(field);

@@ -650,13 +650,12 @@ QList<Showing> showingsOf(const tables::Topic& topic)
     const QLatin1String dialog(topic.dialogName);
     if (topic.measure) {
         showings.append({QStringLiteral("with long results"), true, [](QWidget* window) {
-                             // The volume dialog's box edges are typed, never written.
+                             // The volume dialog's box edges hold what a user types for a box.
                              const QStringList edges{QStringLiteral("ebxLength"), QStringLiteral("ebxHeight"),
                                  QStringLiteral("ebxWidth")};
-                             for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
-                                 if (!edges.contains(field->objectName()))
-                                     field->setText(longResult);
-                             }
+                             for (QLineEdit* field : window->findChildren<QLineEdit*>())
+                                 field->setText(edges.contains(field->objectName()) ? QStringLiteral("123.45")
+                                                                                    : longResult);
                          }});
     } else if (dialog == QLatin1String("frmNumber")) {
         // The longest texts of the worked examples: decimal -1 gives thirty-two binary ones, octal
