@@ -1,5 +1,6 @@
 #include "app/icons.h"
 
+#include "app/drawn_pictures.h"
 #include "gui/svg_icon.h"
 #include "tables/topics.h"
 
@@ -9,7 +10,7 @@ namespace {
 
 QIcon picture(const char* name)
 {
-    return gui::svgIcon(QStringLiteral(":/app/icons/") + QLatin1String(name));
+    return gui::svgIcon(QStringLiteral(":/app/icons/") + QLatin1String(name), drawnPictures(name));
 }
 
 } // namespace

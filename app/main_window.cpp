@@ -56,10 +56,13 @@ QLabel* panelLabel(QWidget* parent, const char* name, const QString& text, doubl
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignCenter);
     if (pointSize > 0) {
-        // The panel was designed for "MS Sans Serif"; where it is missing the sans-serif family serves.
-        // Asking the font database first spares a search for a substitute while the window starts.
+        // The panel was designed for "MS Sans Serif"; where it is not installed the sans-serif family
+        // serves. The installed families are looked through once rather than asked for by name: asking
+        // runs the font configuration's substitution rules, as long a search as loading a font.
         QFont font = QApplication::font();
-        if (QFontDatabase::hasFamily(designedFamily))
+        static const bool designedInstalled
+            = QFontDatabase::families().contains(designedFamily, Qt::CaseInsensitive);
+        if (designedInstalled)
             font.setFamily(designedFamily);
         font.setPointSizeF(pointSize);
         font.setBold(bold);

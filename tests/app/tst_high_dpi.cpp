@@ -1,3 +1,4 @@
+#include "app/drawn_pictures.h"
 #include "app/icons.h"
 #include "app/main_window.h"
 #include "gui/quick_tip_window.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmapCache>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -45,6 +47,8 @@ private Q_SLOTS:
     void iconsRenderSharpAtTwice_data();
     void iconsRenderSharpAtTwice();
     void mainWindowDrawsAtTwice();
+    void picturesDrawnAheadAreThoseDrawnOnDemand_data();
+    void picturesDrawnAheadAreThoseDrawnOnDemand();
     void paperRectangleKeepsItsLogicalSize();
 };
 
@@ -101,6 +105,37 @@ void TestHighDpi::mainWindowDrawsAtTwice()
     auto* image = window.findChild<QLabel*>(QStringLiteral("Image1"));
     QCOMPARE(image->size(), QSize(32, 32));
     QCOMPARE(image->pixmap().devicePixelRatio(), scale);
+}
+
+void TestHighDpi::picturesDrawnAheadAreThoseDrawnOnDemand_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"panel.svg", "tallyo97.svg", "exit.svg"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+    for (const tables::Topic& topic : tables::topics())
+        QTest::newRow(topic.picture) << QString::fromLatin1(topic.picture);
+}
+
+// The main window takes its first pictures from those drawn at build time; each must be, pixel for
+// pixel, what the program would have drawn itself, at both scale factors it was drawn for.
+void TestHighDpi::picturesDrawnAheadAreThoseDrawnOnDemand()
+{
+    QFETCH(QString, name);
+    const std::span<const gui::DrawnPicture> drawn = app::drawnPictures(name.toStdString());
+    QVERIFY(drawn.size() >= 2);
+    const QString path = QStringLiteral(":/app/icons/") + name;
+    const QIcon ahead = gui::svgIcon(path, drawn);
+    const QIcon onDemand = gui::svgIcon(path);
+    for (const gui::DrawnPicture& picture : drawn) {
+        const QSize size(picture.width, picture.height);
+        // Both icons keep what they made in the application's pixmap cache, under the same key.
+        QPixmapCache::clear();
+        const QImage taken = ahead.pixmap(size, 1.0).toImage();
+        QPixmapCache::clear();
+        const QImage drawnNow = onDemand.pixmap(size, 1.0).toImage();
+        QCOMPARE(taken.size(), size);
+        QVERIFY(taken == drawnNow);
+    }
 }
 
 void TestHighDpi::paperRectangleKeepsItsLogicalSize()
