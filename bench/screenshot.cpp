@@ -6,6 +6,7 @@
 #include "bench/probe.h"
 #include "gui/topic_dialog.h"
 #include "tables/topics.h"
+#include "tests/support/dark_palette.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -39,35 +40,6 @@ bool save(QWidget* window, const QDir& directory, const QString& name, QTextStre
     return true;
 }
 
-// As a dark desktop theme gives it: dark grey surfaces, light text.
-QPalette darkPalette()
-{
-    const QColor window(53, 53, 53);
-    const QColor light(Qt::white);
-    const QColor disabled(127, 127, 127);
-    QPalette palette;
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, light);
-    palette.setColor(QPalette::Base, QColor(42, 42, 42));
-    palette.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
-    palette.setColor(QPalette::ToolTipBase, window);
-    palette.setColor(QPalette::ToolTipText, light);
-    palette.setColor(QPalette::PlaceholderText, disabled);
-    palette.setColor(QPalette::Text, light);
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::ButtonText, light);
-    palette.setColor(QPalette::Light, QColor(90, 90, 90));
-    palette.setColor(QPalette::Midlight, QColor(70, 70, 70));
-    palette.setColor(QPalette::Mid, QColor(45, 45, 45));
-    palette.setColor(QPalette::Dark, QColor(35, 35, 35));
-    palette.setColor(QPalette::Shadow, QColor(20, 20, 20));
-    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    palette.setColor(QPalette::HighlightedText, light);
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, disabled);
-    return palette;
-}
-
 // The volume dialog after one litre was converted, while the desktop switched to a dark theme.
 bool saveDark(QWidget* window, const QDir& directory, QTextStream& errors)
 {
@@ -88,7 +60,7 @@ bool saveDark(QWidget* window, const QDir& directory, QTextStream& errors)
     QCoreApplication::processEvents();
     press(litre, Qt::Key_1, QStringLiteral("1"));
     press(litre, Qt::Key_Return, QStringLiteral("\r"));
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(test_support::darkPalette());
     return save(dialog.get(), directory, QStringLiteral("volume-dark.png"), errors);
 }
 

@@ -46,16 +46,6 @@ constexpr double buttonHeight = 372;
 constexpr double columnGap = 120;
 constexpr double frameMargin = frameWidth - columnLefts[2] - headingWidth;
 
-int right(const QWidget* widget)
-{
-    return widget->x() + widget->width();
-}
-
-int bottom(const QWidget* widget)
-{
-    return widget->y() + widget->height();
-}
-
 } // namespace
 
 ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
@@ -175,14 +165,14 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
     help->setGeometry(
         QRect(cell + QPoint(x(helpLeft - frameLefts[1]), y(buttonTop - frameTops[3])), buttonSize));
     done->setGeometry(QRect(QPoint(std::max(cell.x() + x(doneLeft - frameLefts[1]),
-                                       right(help) + x(doneLeft - helpLeft - buttonWidth)),
+                                       rightOf(help) + x(doneLeft - helpLeft - buttonWidth)),
                                 help->y()),
         buttonSize));
     const QSize margin(
         x(clientWidth - frameLefts[1] - frameWidth), y(clientHeight - frameTops[3] - frameHeight));
     setFormSize(this, clientWidth, clientHeight,
-        QSize(std::max(secondColumn + frameSize.width(), right(done)) + margin.width(),
-            std::max(rowTop + frameSize.height(), bottom(done)) + margin.height()));
+        QSize(std::max(secondColumn + frameSize.width(), rightOf(done)) + margin.width(),
+            std::max(rowTop + frameSize.height(), below(done)) + margin.height()));
 
     QWidget* previous = nullptr;
     for (const GroupLists& lists : m_groups) {

@@ -139,23 +139,19 @@ NumberDialog::NumberDialog(const tables::Topic& topic, QWidget* parent)
     // Both frames span the same width.
     const int width = std::max({x(frameWidth), numbers->width(), addresses->width()});
     numbers->setGeometry(x(frameLeft), y(numberFrameTop), width, numbers->height());
-    addresses->setGeometry(x(frameLeft),
-        std::max(y(addressFrameTop), numbers->geometry().bottom() + 1 + y(frameGap)), width,
-        addresses->height());
+    addresses->setGeometry(
+        x(frameLeft), std::max(y(addressFrameTop), below(numbers) + y(frameGap)), width, addresses->height());
 
     const QSize buttonSize = QSize(x(buttonWidth), y(buttonHeight))
                                  .expandedTo(pushButtonSizeFor(doneButton()))
                                  .expandedTo(pushButtonSizeFor(helpButton()));
-    const int left = std::max(x(buttonLeft), numbers->geometry().right() + 1 + x(buttonGap));
+    const int left = std::max(x(buttonLeft), rightOf(numbers) + x(buttonGap));
     doneButton()->setGeometry(QRect(QPoint(left, y(doneTop)), buttonSize));
     helpButton()->setGeometry(
-        QRect(QPoint(left,
-                  std::max(y(helpTop),
-                      doneButton()->geometry().bottom() + 1 + y(helpTop - doneTop - buttonHeight))),
+        QRect(QPoint(left, std::max(y(helpTop), below(doneButton()) + y(helpTop - doneTop - buttonHeight))),
             buttonSize));
     setFormSize(this, clientWidth, clientHeight,
-        QSize(helpButton()->geometry().right() + 1 + x(clientRightMargin),
-            addresses->geometry().bottom() + 1 + y(clientBottomMargin)));
+        QSize(rightOf(helpButton()) + x(clientRightMargin), below(addresses) + y(clientBottomMargin)));
 
     const auto number = [this](NumberField field) { return m_numberFields[static_cast<std::size_t>(field)]; };
     const auto address
@@ -213,7 +209,7 @@ QGroupBox* NumberDialog::buildNumberGroup()
             auto* base = new QLabel(latin1(row.base), frame);
             base->setObjectName(latin1(row.baseName));
             base->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            base->setGeometry(field->geometry().right() + 1 + x(baseGap), field->y(),
+            base->setGeometry(rightOf(field) + x(baseGap), field->y(),
                 std::max(x(baseWidth), base->sizeHint().width()), fieldSize.height());
             right = std::max(right, base->geometry().right());
         }

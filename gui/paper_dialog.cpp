@@ -103,16 +103,6 @@ QSize figureRoom(const QLabel* figure)
     return QSize(widest + outline + 2 * twipsToPixelsX(figure, figurePadding), metrics.height() + outline);
 }
 
-int right(const QWidget* widget)
-{
-    return widget->x() + widget->width();
-}
-
-int bottom(const QWidget* widget)
-{
-    return widget->y() + widget->height();
-}
-
 } // namespace
 
 PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
@@ -130,7 +120,7 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     QLabel* sizeName = addHeading(frame, "TxtSizeName", QStringLiteral("Size Name"), listLeft);
     QLabel* heightHeading = addHeading(frame, "TxtHeight", QStringLiteral("Height"), heightLeft);
     QLabel* widthHeading = addHeading(frame, "TxtWidth", QStringLiteral("Width"), widthLeft);
-    const int headingsBottom = std::max({bottom(sizeName), bottom(heightHeading), bottom(widthHeading)});
+    const int headingsBottom = std::max({below(sizeName), below(heightHeading), below(widthHeading)});
 
     // The list, the first row of figures and the rectangle start on one line below the headings.
     const int firstRowTop = std::max(y(inchTop), headingsBottom);
@@ -159,11 +149,11 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     // before it grew.
     const QSize figure = QSize(x(figureWidth), y(figureHeight)).expandedTo(figureRoom(m_heightInch));
     const int heightColumn
-        = std::max({x(heightLeft), right(m_list) + x(listGap), right(sizeName) + x(listGap)});
+        = std::max({x(heightLeft), rightOf(m_list) + x(listGap), rightOf(sizeName) + x(listGap)});
     heightHeading->move(heightColumn, heightHeading->y());
     const int widthColumn = std::max(
         {x(widthLeft), heightColumn + figure.width() + std::max(x(timesGap), inchTimes->sizeHint().width()),
-            right(heightHeading) + x(listGap)});
+            rightOf(heightHeading) + x(listGap)});
     widthHeading->move(widthColumn, widthHeading->y());
     const int unitColumn = std::max(x(unitLeft), widthColumn + figure.width() + x(unitGap));
 
@@ -189,7 +179,7 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
         // The unit word on the figures' text line.
         row.unit->setGeometry(unitColumn, row.top, row.unit->sizeHint().width(), figure.height());
         row.unit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        unitsRight = std::max(unitsRight, right(row.unit));
+        unitsRight = std::max(unitsRight, rightOf(row.unit));
     }
 
     m_shape = new QFrame(frame);
@@ -205,7 +195,7 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     // that room where the corner moved.
     const QSize grown(m_shapeCorner.x() - x(shapeLeft), m_shapeCorner.y() - y(shapeTop));
     frame->setGeometry(x(frameLeft), y(frameTop), x(frameWidth) + grown.width(),
-        std::max(y(frameHeight) + grown.height(), bottom(m_list) + y(frameHeight - inchTop - listHeight)));
+        std::max(y(frameHeight) + grown.height(), below(m_list) + y(frameHeight - inchTop - listHeight)));
     const QSize frameGrown(frame->width() - x(frameWidth), frame->height() - y(frameHeight));
 
     // Help and Done keep their places below the frame's lower right.
@@ -215,11 +205,11 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     help->setGeometry(QRect(QPoint(x(helpLeft) + frameGrown.width(), buttonsTop),
         QSize(x(helpWidth), y(buttonHeight)).expandedTo(pushButtonSizeFor(help))));
     done->setGeometry(
-        QRect(QPoint(std::max(x(doneLeft) + frameGrown.width(), right(help) + x(buttonGap)), buttonsTop),
+        QRect(QPoint(std::max(x(doneLeft) + frameGrown.width(), rightOf(help) + x(buttonGap)), buttonsTop),
             QSize(x(doneWidth), y(buttonHeight)).expandedTo(pushButtonSizeFor(done))));
     setFormSize(this, clientWidth, clientHeight,
-        QSize(right(done) + x(clientWidth - doneLeft - doneWidth),
-            bottom(done) + y(clientHeight - buttonTop - buttonHeight))
+        QSize(rightOf(done) + x(clientWidth - doneLeft - doneWidth),
+            below(done) + y(clientHeight - buttonTop - buttonHeight))
             .expandedTo(QSize(x(clientWidth), y(clientHeight)) + frameGrown));
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &PaperDialog::showSelectedSize);

@@ -2,14 +2,25 @@
 
 #include <QRect>
 #include <QSize>
+#include <QWidget>
 
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QString;
-class QWidget;
 
 namespace gui {
+
+// The first pixel right of a widget and the first one below it, in its parent's coordinates.
+inline int rightOf(const QWidget* widget)
+{
+    return widget->x() + widget->width();
+}
+
+inline int below(const QWidget* widget)
+{
+    return widget->y() + widget->height();
+}
 
 // Twips are 1/1440 of a logical inch. Dialog positions given in twips map to device-independent pixels
 // through the widget's logical DPI, so that a form keeps its proportions on any screen.

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "gui/quick_tip_window.h"
 #include "gui/topic_dialog.h"
+#include "support/dark_palette.h"
 #include "support/topics.h"
 
 #include <QApplication>
@@ -42,38 +43,6 @@ double contrast(const QColor& one, const QColor& other)
 QPalette lightPalette()
 {
     return QApplication::style()->standardPalette();
-}
-
-// As a dark desktop theme gives it: dark grey surfaces, light text.
-QPalette darkPalette()
-{
-    const QColor window(53, 53, 53);
-    const QColor light(Qt::white);
-    const QColor disabled(127, 127, 127);
-    QPalette palette;
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, light);
-    palette.setColor(QPalette::Base, QColor(42, 42, 42));
-    palette.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
-    palette.setColor(QPalette::ToolTipBase, window);
-    palette.setColor(QPalette::ToolTipText, light);
-    palette.setColor(QPalette::PlaceholderText, disabled);
-    palette.setColor(QPalette::Text, light);
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::ButtonText, light);
-    palette.setColor(QPalette::BrightText, QColor(255, 80, 80));
-    palette.setColor(QPalette::Light, QColor(90, 90, 90));
-    palette.setColor(QPalette::Midlight, QColor(70, 70, 70));
-    palette.setColor(QPalette::Mid, QColor(45, 45, 45));
-    palette.setColor(QPalette::Dark, QColor(35, 35, 35));
-    palette.setColor(QPalette::Shadow, QColor(20, 20, 20));
-    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    palette.setColor(QPalette::HighlightedText, light);
-    palette.setColor(QPalette::Link, QColor(42, 130, 218));
-    palette.setColor(QPalette::LinkVisited, QColor(150, 110, 230));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, disabled);
-    return palette;
 }
 
 // As the desktop switches its theme: the application's palette changes, and the windows hear of it in the
@@ -236,7 +205,7 @@ void TestContrast::lighterInTheirHueOnDarkPalette()
 {
     QFETCH(QString, window);
     const QList<ColouredText> designed = colouredTexts(openWindow(window).get());
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(test_support::darkPalette());
     const std::unique_ptr<QWidget> shown = openWindow(window);
     const QList<ColouredText> texts = colouredTexts(shown.get());
 
@@ -273,7 +242,7 @@ void TestContrast::themeSwitchReachesOpenWindows()
     QFETCH(QString, window);
     const std::unique_ptr<QWidget> shown = openWindow(window);
     const QList<ColouredText> light = colouredTexts(shown.get());
-    switchTheme(darkPalette());
+    switchTheme(test_support::darkPalette());
     const QList<ColouredText> switched = colouredTexts(shown.get());
     const QList<ColouredText> dark = colouredTexts(openWindow(window).get());
     QVERIFY(!dark.isEmpty());
@@ -300,7 +269,7 @@ void TestContrast::paperRectangleKeepsItsColours()
 {
     QFETCH(bool, dark);
     if (dark)
-        QApplication::setPalette(darkPalette());
+        QApplication::setPalette(test_support::darkPalette());
     const auto paper = std::find_if(tables::topics().begin(), tables::topics().end(),
         [](const tables::Topic& topic) { return topic.shape == tables::DialogShape::PaperSizes; });
     QVERIFY(paper != tables::topics().end());

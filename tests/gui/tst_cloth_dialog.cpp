@@ -53,7 +53,6 @@ private Q_SLOTS:
     void eachChoiceNotifiesEachListOnce();
     void choosingTheShownSizeAgainChangesNothing();
     void tabOrderRunsGroupByGroupThenHelpThenDone();
-    void helpShowsTheClothingText();
     void doneClosesAndReopeningStartsBlank();
     void formShowsItsGroupsAndHeadings();
     void everyListIsNamedByGroupAndSystem();
@@ -324,29 +323,6 @@ void TestClothDialog::tabOrderRunsGroupByGroupThenHelpThenDone()
     QCOMPARE(visited, expected);
     // Moving through the lists chooses nothing.
     QCOMPARE(shownTexts(), QStringList(21, QString()));
-}
-
-void TestClothDialog::helpShowsTheClothingText()
-{
-    list(QStringLiteral("lbxWomSuitEU"))->setCurrentIndex(2);
-    auto* helpButton = m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
-    const QList<test_support::SeenModal> seen = test_support::answerModals(
-        m_dialog.get(), [helpButton] { QTest::mouseClick(helpButton, Qt::LeftButton); });
-
-    QCOMPARE(seen.size(), 1);
-    const test_support::SeenModal& help = seen.first();
-    QCOMPARE(help.objectName, QStringLiteral("frmQuickTip"));
-    QCOMPARE(help.title, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(help.topic, QStringLiteral("Clothing Size Dialog"));
-    QCOMPARE(help.text,
-        QStringLiteral(
-            "Use the drop down list boxes in any of the clothing groups to select a size that you would "
-            "like to convert. You will see the according values in the other list boxes after your "
-            "selection."));
-
-    QVERIFY(m_dialog->isVisible());
-    QCOMPARE(list(QStringLiteral("lbxWomSuitUS"))->currentText(), QStringLiteral("12"));
-    QCOMPARE(list(QStringLiteral("lbxWomSuitUK"))->currentText(), QStringLiteral("14"));
 }
 
 void TestClothDialog::doneClosesAndReopeningStartsBlank()

@@ -1,7 +1,6 @@
 #include "convert/linear.h"
 #include "gui/measure_dialog.h"
 #include "support/dialog_test.h"
-#include "support/help_texts.h"
 #include "support/modal.h"
 #include "support/topics.h"
 
@@ -33,7 +32,6 @@ private Q_SLOTS:
     void otherKeysChangeNothing();
     void focusOrder();
     void outOfRangeShowsAMessageAndChangesNothing();
-    void helpShowsTheLinearTopic();
     void doneCloses();
 };
 
@@ -137,20 +135,6 @@ void TestLinearDialog::outOfRangeShowsAMessageAndChangesNothing()
     QCOMPARE(seen.first().title, QStringLiteral("Input restriction"));
     QCOMPARE(seen.first().text, QStringLiteral("Sorry, this value gives a result out of range."));
     QCOMPARE(fieldTexts(&dialog, fieldNames), before);
-    QVERIFY(dialog.isVisible());
-}
-
-void TestLinearDialog::helpShowsTheLinearTopic()
-{
-    gui::MeasureDialog dialog(test_support::topic("Linear"));
-    dialog.show();
-    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
-    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); }, {.pressReturn = true});
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(seen.first().topic, QStringLiteral("Linear Conversion Dialog"));
-    QCOMPARE(seen.first().text, test_support::help_texts::measures);
-    QCOMPARE(seen.first().focused, QStringLiteral("btnOK"));
     QVERIFY(dialog.isVisible());
 }
 

@@ -1,7 +1,6 @@
 #include "convert/misc.h"
 #include "gui/measure_dialog.h"
 #include "support/dialog_test.h"
-#include "support/help_texts.h"
 #include "support/modal.h"
 #include "support/topics.h"
 
@@ -46,7 +45,6 @@ private Q_SLOTS:
     void fuelWithoutConsumptionLeavesTheOtherFieldEmpty();
     void focusOrder();
     void outOfRangeShowsAMessageAndChangesNothing();
-    void helpShowsTheMiscellaneousTopic();
 };
 
 void TestMiscDialog::layoutAndNames()
@@ -179,19 +177,6 @@ void TestMiscDialog::outOfRangeShowsAMessageAndChangesNothing()
     QCOMPARE(seen.first().title + QLatin1Char('|') + seen.first().text,
         QStringLiteral("Input restriction|Sorry, this value gives a result out of range."));
     QCOMPARE(fieldTexts(&dialog, units, &Unit::field), before);
-}
-
-void TestMiscDialog::helpShowsTheMiscellaneousTopic()
-{
-    gui::MeasureDialog dialog(test_support::topic("Misc"));
-    dialog.show();
-    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("btnHelp"));
-    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); });
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(seen.first().topic, QStringLiteral("Miscellaneous Conversion Dialog"));
-    QCOMPARE(seen.first().text, test_support::help_texts::measures);
-    QVERIFY(dialog.isVisible());
 }
 
 QTEST_MAIN(TestMiscDialog)

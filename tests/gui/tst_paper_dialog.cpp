@@ -31,7 +31,6 @@ private Q_SLOTS:
     void rectangleKeepsItsCorner();
     void returnInTheListKeepsTheDialogOpen();
     void tabOrderRunsListDoneHelp();
-    void helpShowsThePaperText();
     void doneClosesAndReopeningStartsBlank();
     void formShowsItsTextsAndBoxes();
     void everyControlHasAnAccessibleName();
@@ -265,30 +264,6 @@ void TestPaperDialog::tabOrderRunsListDoneHelp()
     QCOMPARE(QApplication::focusWidget(), help);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), m_list);
-}
-
-void TestPaperDialog::helpShowsThePaperText()
-{
-    selectByName(QStringLiteral("A3"));
-    auto* helpButton = m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"));
-    const QList<test_support::SeenModal> seen = test_support::answerModals(
-        m_dialog.get(), [helpButton] { QTest::mouseClick(helpButton, Qt::LeftButton); });
-
-    QCOMPARE(seen.size(), 1);
-    const test_support::SeenModal& help = seen.first();
-    QCOMPARE(help.objectName, QStringLiteral("frmQuickTip"));
-    QCOMPARE(help.title, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(help.topic, QStringLiteral("Paper Sizes Dialog"));
-    QCOMPARE(help.text,
-        QStringLiteral(
-            "Select a paper size out of the list box. You can see the according height and width in the "
-            "text boxes. The yellow rectangle shall give you an idea of the relative size."));
-
-    // The dialog stays open and keeps the sheet it showed.
-    QVERIFY(m_dialog->isVisible());
-    QCOMPARE(m_list->selectedItems().first()->text(), QStringLiteral("A3"));
-    QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("TxtHeightInch"))->text(), QStringLiteral("16.5"));
-    QCOMPARE(m_dialog->shapeTwips().height, 1050.0F);
 }
 
 void TestPaperDialog::doneClosesAndReopeningStartsBlank()

@@ -1,30 +1,61 @@
-#include "gui/help.h"
 #include "gui/quick_tip_window.h"
+#include "gui/topic_dialog.h"
 #include "support/help_texts.h"
+#include "support/modal.h"
+#include "support/topics.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+
+namespace {
+
+// What a dialog shows in its fields and lists, to tell that help changed nothing there.
+QStringList contentsOf(QWidget* dialog)
+{
+    QStringList contents;
+    for (const QLineEdit* field : dialog->findChildren<QLineEdit*>())
+        contents << field->text();
+    for (const QComboBox* list : dialog->findChildren<QComboBox*>())
+        contents << list->currentText();
+    for (const QListWidget* list : dialog->findChildren<QListWidget*>())
+        contents << QString::number(list->currentRow());
+    return contents;
+}
+
+// Leaves something in every field and list, for help to keep.
+void useEverything(QWidget* dialog)
+{
+    for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
+        field->setText(QStringLiteral("7"));
+    for (QComboBox* list : dialog->findChildren<QComboBox*>())
+        list->setCurrentIndex(1);
+    for (QListWidget* list : dialog->findChildren<QListWidget*>())
+        list->setCurrentRow(4);
+}
+
+} // namespace
 
 class TestQuickTip final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void showsTheStringsAsTheyStoodAtLoad();
+    void showsWhatItIsGiven();
     void textBKeepsItsLinesAndScrolls();
-    void texts_data();
-    void texts();
+    void everyDialogsHelp_data();
+    void everyDialogsHelp();
     void focusOrderAndClosing();
 };
 
-void TestQuickTip::showsTheStringsAsTheyStoodAtLoad()
+void TestQuickTip::showsWhatItIsGiven()
 {
-    gui::helpStrings() = {QStringLiteral("Caption"), QStringLiteral("Topic"), QStringLiteral("Body")};
-    gui::QuickTipWindow window(gui::helpStrings().caption, gui::helpStrings().topic, gui::helpStrings().text);
-    gui::helpStrings() = {QStringLiteral("later"), QStringLiteral("later"), QStringLiteral("later")};
+    gui::QuickTipWindow window(QStringLiteral("Caption"), QStringLiteral("Topic"), QStringLiteral("Body"));
     QCOMPARE(window.objectName(), QStringLiteral("frmQuickTip"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Caption"));
     auto* topic = window.findChild<QLabel*>(QStringLiteral("txtTopic"));
@@ -40,9 +71,8 @@ void TestQuickTip::showsTheStringsAsTheyStoodAtLoad()
 
 void TestQuickTip::textBKeepsItsLinesAndScrolls()
 {
-    gui::helpStrings() = {test_support::help_texts::caption, QStringLiteral("Number Conversion Dialog"),
-        test_support::help_texts::numbers};
-    gui::QuickTipWindow window(gui::helpStrings().caption, gui::helpStrings().topic, gui::helpStrings().text);
+    gui::QuickTipWindow window(test_support::help_texts::caption, QStringLiteral("Number Conversion Dialog"),
+        test_support::help_texts::numbers);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* tip = window.findChild<QPlainTextEdit*>(QStringLiteral("txtTip"));
@@ -57,45 +87,59 @@ void TestQuickTip::textBKeepsItsLinesAndScrolls()
             QStringLiteral("Roman: <= 20 digits"),
             QStringLiteral("Network Address: = 12 digits hexadecimal/kanonical")};
     QCOMPARE(lines, expected);
-    // The stored text breaks its lines with carriage return and line feed.
-    QCOMPARE(test_support::help_texts::numbers.count(QStringLiteral("\r\n")), 9);
-    QVERIFY(!test_support::help_texts::numbers.endsWith(u'\n'));
     QVERIFY(tip->verticalScrollBar()->maximum() > 0);
 }
 
-void TestQuickTip::texts_data()
+void TestQuickTip::everyDialogsHelp_data()
 {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("helpButton");
+    QTest::addColumn<QString>("topic");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("A, measures")
-        << test_support::help_texts::measures
-        << QStringLiteral("Select a field and type in any according numeric value. Only use the valid "
-                          "decimal symbol and digit grouping symbol as specified in your regional "
-                          "number settings in the Windows Control Panel. Then press Return.");
-    QTest::newRow("C, paper") << test_support::help_texts::paper
-                              << QStringLiteral(
-                                     "Select a paper size out of the list box. You can see the according "
-                                     "height and width in the text boxes. The yellow rectangle shall give "
-                                     "you an idea of the relative size.");
-    QTest::newRow("D, clothing")
-        << test_support::help_texts::clothing
-        << QStringLiteral("Use the drop down list boxes in any of the clothing groups to select a "
-                          "size that you would like to convert. You will see the according values in "
-                          "the other list boxes after your selection.");
-    QTest::newRow("caption") << test_support::help_texts::caption << QStringLiteral(" Tallyo 97 - QuickHelp");
+    using namespace test_support::help_texts;
+    const QString help = QStringLiteral("Command2");
+    QTest::newRow("linear") << "Linear" << help << "Linear Conversion Dialog" << measures;
+    QTest::newRow("surface") << "Surface" << help << "Surface Conversion Dialog" << measures;
+    QTest::newRow("volume") << "Volume" << help << "Volume Conversion Dialog" << measures;
+    QTest::newRow("weight") << "Weight" << help << "Weight Conversion Dialog" << measures;
+    QTest::newRow("miscellaneous") << "Misc"
+                                   << "btnHelp"
+                                   << "Miscellaneous Conversion Dialog" << measures;
+    QTest::newRow("number systems") << "Number" << help << "Number Conversion Dialog" << numbers;
+    QTest::newRow("paper sizes") << "Paper" << help << "Paper Sizes Dialog" << paper;
+    QTest::newRow("clothing sizes") << "Cloth" << help << "Clothing Size Dialog" << clothing;
 }
 
-void TestQuickTip::texts()
+// Help in every dialog shows the quick help with the dialog's topic and text, Ok focused, and leaves
+// the dialog open as it was. The text is the one shown, carriage returns and line feeds included.
+void TestQuickTip::everyDialogsHelp()
 {
+    QFETCH(QString, key);
+    QFETCH(QString, helpButton);
+    QFETCH(QString, topic);
     QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(text, expected);
+    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(test_support::topic(qPrintable(key)), nullptr);
+    dialog->show();
+    useEverything(dialog.get());
+    const QStringList before = contentsOf(dialog.get());
+    auto* help = dialog->findChild<QPushButton*>(helpButton);
+    QVERIFY(help);
+    const QList<test_support::SeenModal> seen
+        = test_support::answerModals(dialog.get(), [help] { help->click(); }, {.pressReturn = true});
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].objectName, QStringLiteral("frmQuickTip"));
+    QCOMPARE(seen[0].title, test_support::help_texts::caption);
+    QCOMPARE(seen[0].topic, topic);
+    QCOMPARE(seen[0].text, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QCOMPARE(seen[0].focused, QStringLiteral("btnOK"));
+    QCOMPARE(QString::fromUtf16(tables::findTopic(key)->helpText), text);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(contentsOf(dialog.get()), before);
 }
 
 void TestQuickTip::focusOrderAndClosing()
 {
-    gui::helpStrings() = {QStringLiteral("c"), QStringLiteral("t"), test_support::help_texts::numbers};
-    gui::QuickTipWindow window(gui::helpStrings().caption, gui::helpStrings().topic, gui::helpStrings().text);
+    gui::QuickTipWindow window(QStringLiteral("c"), QStringLiteral("t"), test_support::help_texts::numbers);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto* ok = window.findChild<QPushButton*>(QStringLiteral("btnOK"));

@@ -1,7 +1,6 @@
 #include "convert/surface.h"
 #include "gui/measure_dialog.h"
 #include "support/dialog_test.h"
-#include "support/help_texts.h"
 #include "support/modal.h"
 #include "support/topics.h"
 
@@ -37,7 +36,6 @@ private Q_SLOTS:
     void otherKeysChangeNothing();
     void focusOrder();
     void outOfRangeShowsAMessageAndChangesNothing();
-    void helpShowsTheSurfaceTopic();
     void doneCloses();
 };
 
@@ -163,19 +161,6 @@ void TestSurfaceDialog::outOfRangeShowsAMessageAndChangesNothing()
     QCOMPARE(seen.first().title, QStringLiteral("Input restriction"));
     QCOMPARE(seen.first().text, QStringLiteral("Sorry, this value gives a result out of range."));
     QCOMPARE(fieldTexts(&dialog, fieldNames), before);
-    QVERIFY(dialog.isVisible());
-}
-
-void TestSurfaceDialog::helpShowsTheSurfaceTopic()
-{
-    gui::MeasureDialog dialog(test_support::topic("Surface"));
-    dialog.show();
-    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
-    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); });
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(seen.first().topic, QStringLiteral("Surface Conversion Dialog"));
-    QCOMPARE(seen.first().text, test_support::help_texts::measures);
     QVERIFY(dialog.isVisible());
 }
 

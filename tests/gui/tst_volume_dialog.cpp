@@ -1,6 +1,5 @@
 #include "gui/volume_dialog.h"
 #include "support/dialog_test.h"
-#include "support/help_texts.h"
 #include "support/modal.h"
 #include "support/topics.h"
 
@@ -55,7 +54,6 @@ private Q_SLOTS:
     void boxWithABlankEdgeGivesZeros();
     void returnInABoxFieldDoesNothing();
     void outOfRangeShowsAMessageAndChangesNothing();
-    void helpShowsTheVolumeTopic();
 };
 
 void TestVolumeDialog::layoutAndNames()
@@ -320,19 +318,6 @@ void TestVolumeDialog::outOfRangeShowsAMessageAndChangesNothing()
         messages << box.title + QLatin1Char('|') + box.text;
     QCOMPARE(messages,
         QStringList(2, QStringLiteral("Input restriction|Sorry, this value gives a result out of range.")));
-}
-
-void TestVolumeDialog::helpShowsTheVolumeTopic()
-{
-    gui::VolumeDialog dialog(test_support::topic("Volume"));
-    dialog.show();
-    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
-    const QList<SeenModal> seen = answerModals(&dialog, [help] { QTest::mouseClick(help, Qt::LeftButton); });
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(seen.first().topic, QStringLiteral("Volume Conversion Dialog"));
-    QCOMPARE(seen.first().text, test_support::help_texts::measures);
-    QVERIFY(dialog.isVisible());
 }
 
 QTEST_MAIN(TestVolumeDialog)

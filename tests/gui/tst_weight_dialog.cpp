@@ -1,7 +1,6 @@
 #include "convert/weight.h"
 #include "gui/measure_dialog.h"
 #include "support/dialog_test.h"
-#include "support/help_texts.h"
 #include "support/modal.h"
 #include "support/topics.h"
 
@@ -51,7 +50,6 @@ private Q_SLOTS:
     void returnRightAfterOpeningClosesTheDialog();
     void focusOrder();
     void outOfRangeShowsAMessageAndChangesNothing();
-    void helpShowsTheWeightTopic();
 };
 
 void TestWeightDialog::layoutAndNames()
@@ -155,19 +153,6 @@ void TestWeightDialog::outOfRangeShowsAMessageAndChangesNothing()
     QCOMPARE(seen.first().title + QLatin1Char('|') + seen.first().text,
         QStringLiteral("Input restriction|Sorry, this value gives a result out of range."));
     QCOMPARE(fieldTexts(&dialog, units, &Unit::field), before);
-    QVERIFY(dialog.isVisible());
-}
-
-void TestWeightDialog::helpShowsTheWeightTopic()
-{
-    gui::MeasureDialog dialog(test_support::topic("Weight"));
-    dialog.show();
-    auto* help = dialog.findChild<QPushButton*>(QStringLiteral("Command2"));
-    const QList<SeenModal> seen = answerModals(&dialog, [help] { help->click(); });
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().title, QStringLiteral(" Tallyo 97 - QuickHelp"));
-    QCOMPARE(seen.first().topic, QStringLiteral("Weight Conversion Dialog"));
-    QCOMPARE(seen.first().text, test_support::help_texts::measures);
     QVERIFY(dialog.isVisible());
 }
 
