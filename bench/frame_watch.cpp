@@ -76,18 +76,6 @@ QByteArray portablePixmap(const QByteArray& pixels, int width, int height)
     return picture;
 }
 
-qint64 peakResidentKiB(pid_t pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return 0;
-}
-
 // Ends the program and returns the CPU time it used, user and system, in nanoseconds.
 qint64 endProgram(pid_t pid)
 {
@@ -283,7 +271,7 @@ bool FrameWatch::watchStart(const QString& program, Start* start, QString* error
         }
     }
     m_lastFinished = portablePixmap(finished, width, height);
-    run.result.peakKiB = peakResidentKiB(pid);
+    run.result.peakKiB = bench::peakResidentKiB(pid);
     run.result.cpuNs = endProgram(pid);
     waitUntilGone(run.window);
     const timespec pause{0, pauseNs};

@@ -73,10 +73,10 @@ void markFirstPaintEvent(QWidget* window)
     new PaintWatcher(window, true);
 }
 
-qint64 peakResidentKiB()
+qint64 peakResidentKiB(qint64 pid)
 {
     // The kernel's files report no size, so they are read whole rather than line by line up to the end.
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(pid == 0 ? QStringLiteral("/proc/self/status") : QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0;
     for (const QByteArray& line : status.readAll().split('\n')) {

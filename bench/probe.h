@@ -17,8 +17,9 @@ void waitForFirstPaint(QWidget* window);
 // Notes the first paint event of `window` as the phase "paint begins" (see phase()).
 void markFirstPaintEvent(QWidget* window);
 
-// The peak resident set size of this process so far (VmHWM), in KiB; 0 where it cannot be read.
-qint64 peakResidentKiB();
+// The peak resident set size so far (VmHWM) of this process, or of the process `pid` while it runs or
+// before it is reaped, in KiB; 0 where it cannot be read.
+qint64 peakResidentKiB(qint64 pid = 0);
 
 // Writes one result line, "key value", to standard output for the runner.
 void report(const char* key, qint64 value);
