@@ -38,16 +38,10 @@ list(GET tallyo_weekday_names ${tallyo_weekday} tallyo_weekday_name)
 set(tallyo_changelog_date
     "${tallyo_weekday_name}, ${tallyo_day_text} ${tallyo_month_name} ${tallyo_year} 00:00:00 +0000")
 
-# The fixed-size icons are rendered from the SVG by a small tool of our own, so no image converter is
-# needed to build the package. It is a build tool: it gets the project's warnings but not the
-# sanitizers, which would only slow the build down.
+# The fixed-size icons are rendered from the SVG by a small tool of our own, drawn as the program draws
+# its pictures, so no image converter is needed to build the package.
 add_executable(tallyo_render_icon ${tallyo_packaging_dir}/render_icon.cpp)
-target_link_libraries(tallyo_render_icon PRIVATE Qt6::Gui Qt6::Svg)
-target_compile_options(tallyo_render_icon PRIVATE -Wall -Wextra -Wpedantic -Wold-style-cast)
-target_compile_definitions(tallyo_render_icon PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_KEYWORDS)
-if(TALLYO_WERROR)
-    target_compile_options(tallyo_render_icon PRIVATE -Werror)
-endif()
+target_link_libraries(tallyo_render_icon PRIVATE tallyo_gui)
 
 set(tallyo_icon_sizes 16 22 24 32 48 64 128 256)
 set(tallyo_icon_pngs)
@@ -55,7 +49,8 @@ foreach(size IN LISTS tallyo_icon_sizes)
     set(png ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/tallyo97.png)
     add_custom_command(OUTPUT ${png}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}
-        COMMAND tallyo_render_icon ${tallyo_icon_svg} ${png} ${size}
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:tallyo_render_icon> ${tallyo_icon_svg} ${png} ${size}
         DEPENDS tallyo_render_icon ${tallyo_icon_svg}
         COMMENT "Rendering the ${size}x${size} program icon"
         VERBATIM)

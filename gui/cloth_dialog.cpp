@@ -159,15 +159,10 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
     QPushButton* help = helpButton();
     QPushButton* done = doneButton();
     const QPoint cell(secondColumn, rowTop);
-    const QSize buttonSize = QSize(x(buttonWidth), y(buttonHeight))
-                                 .expandedTo(pushButtonSizeFor(help))
-                                 .expandedTo(pushButtonSizeFor(done));
-    help->setGeometry(
-        QRect(cell + QPoint(x(helpLeft - frameLefts[1]), y(buttonTop - frameTops[3])), buttonSize));
-    done->setGeometry(QRect(QPoint(std::max(cell.x() + x(doneLeft - frameLefts[1]),
-                                       rightOf(help) + x(doneLeft - helpLeft - buttonWidth)),
-                                help->y()),
-        buttonSize));
+    const QSize buttonSize(x(buttonWidth), y(buttonHeight));
+    const int buttonsTop = cell.y() + y(buttonTop - frameTops[3]);
+    placeHelpAndDone(QRect(QPoint(cell.x() + x(helpLeft - frameLefts[1]), buttonsTop), buttonSize),
+        QRect(QPoint(cell.x() + x(doneLeft - frameLefts[1]), buttonsTop), buttonSize));
     const QSize margin(
         x(clientWidth - frameLefts[1] - frameWidth), y(clientHeight - frameTops[3] - frameHeight));
     setFormSize(this, clientWidth, clientHeight,

@@ -142,14 +142,10 @@ NumberDialog::NumberDialog(const tables::Topic& topic, QWidget* parent)
     addresses->setGeometry(
         x(frameLeft), std::max(y(addressFrameTop), below(numbers) + y(frameGap)), width, addresses->height());
 
-    const QSize buttonSize = QSize(x(buttonWidth), y(buttonHeight))
-                                 .expandedTo(pushButtonSizeFor(doneButton()))
-                                 .expandedTo(pushButtonSizeFor(helpButton()));
+    const QSize buttonSize(x(buttonWidth), y(buttonHeight));
     const int left = std::max(x(buttonLeft), rightOf(numbers) + x(buttonGap));
-    doneButton()->setGeometry(QRect(QPoint(left, y(doneTop)), buttonSize));
-    helpButton()->setGeometry(
-        QRect(QPoint(left, std::max(y(helpTop), below(doneButton()) + y(helpTop - doneTop - buttonHeight))),
-            buttonSize));
+    placeHelpAndDone(
+        QRect(QPoint(left, y(helpTop)), buttonSize), QRect(QPoint(left, y(doneTop)), buttonSize));
     setFormSize(this, clientWidth, clientHeight,
         QSize(rightOf(helpButton()) + x(clientRightMargin), below(addresses) + y(clientBottomMargin)));
 

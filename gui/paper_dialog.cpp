@@ -52,7 +52,6 @@ constexpr double listGap = heightLeft - listLeft - listWidth;
 constexpr double timesGap = widthLeft - heightLeft - figureWidth; // where the "x" stands
 constexpr double unitGap = unitLeft - widthLeft - figureWidth;
 constexpr double rowGap = milTop - inchTop - figureHeight;
-constexpr double buttonGap = doneLeft - helpLeft - helpWidth;
 // The unit words keep this clear of the rectangle, which starts further right where they need it.
 constexpr double shapeGap = 120;
 // A figure keeps its digits this clear of its outline.
@@ -202,11 +201,8 @@ PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     QPushButton* help = helpButton();
     QPushButton* done = doneButton();
     const int buttonsTop = y(buttonTop) + frameGrown.height();
-    help->setGeometry(QRect(QPoint(x(helpLeft) + frameGrown.width(), buttonsTop),
-        QSize(x(helpWidth), y(buttonHeight)).expandedTo(pushButtonSizeFor(help))));
-    done->setGeometry(
-        QRect(QPoint(std::max(x(doneLeft) + frameGrown.width(), rightOf(help) + x(buttonGap)), buttonsTop),
-            QSize(x(doneWidth), y(buttonHeight)).expandedTo(pushButtonSizeFor(done))));
+    placeHelpAndDone(QRect(x(helpLeft) + frameGrown.width(), buttonsTop, x(helpWidth), y(buttonHeight)),
+        QRect(x(doneLeft) + frameGrown.width(), buttonsTop, x(doneWidth), y(buttonHeight)));
     setFormSize(this, clientWidth, clientHeight,
         QSize(rightOf(done) + x(clientWidth - doneLeft - doneWidth),
             below(done) + y(clientHeight - buttonTop - buttonHeight))

@@ -6,6 +6,7 @@
 #include "gui/number_dialog.h"
 #include "gui/paper_dialog.h"
 #include "gui/push_button.h"
+#include "gui/twips.h"
 #include "gui/volume_dialog.h"
 #include "tables/topics.h"
 
@@ -41,6 +42,27 @@ TopicDialog::TopicDialog(const tables::Topic& topic, QWidget* parent)
 }
 
 TopicDialog::~TopicDialog() = default;
+
+void TopicDialog::placeHelpAndDone(const QRect& help, const QRect& done)
+{
+    const bool helpFirst = help.left() < done.left() || help.top() < done.top();
+    const bool beside = helpFirst ? done.left() > help.right() : help.left() > done.right();
+    QPushButton* buttons[] = {helpFirst ? m_help : m_done, helpFirst ? m_done : m_help};
+    const QRect designed[] = {helpFirst ? help : done, helpFirst ? done : help};
+    QRect places[2];
+    for (int i = 0; i < 2; ++i)
+        places[i]
+            = QRect(designed[i].topLeft(), designed[i].size().expandedTo(pushButtonSizeFor(buttons[i])));
+    if (beside) {
+        const int gap = designed[1].left() - designed[0].right();
+        places[1].moveLeft(std::max(designed[1].left(), places[0].right() + gap));
+    } else {
+        const int gap = designed[1].top() - designed[0].bottom();
+        places[1].moveTop(std::max(designed[1].top(), places[0].bottom() + gap));
+    }
+    buttons[0]->setGeometry(places[0]);
+    buttons[1]->setGeometry(places[1]);
+}
 
 std::unique_ptr<TopicDialog> TopicDialog::create(const tables::Topic& topic, QWidget* parent)
 {

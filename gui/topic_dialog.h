@@ -32,6 +32,11 @@ protected:
     QPushButton* helpButton() const { return m_help; }
     QPushButton* doneButton() const { return m_done; }
 
+    // Places Help and Done of a form placed by hand at their designed rectangles (in pixels), each at
+    // least as large as its caption needs. The one that stands second, right of or below the other, moves
+    // on where the first grew, keeping the designed gap between them.
+    void placeHelpAndDone(const QRect& help, const QRect& done);
+
 private:
     const tables::Topic& m_topic;
     QPushButton* m_help;

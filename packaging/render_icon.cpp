@@ -1,7 +1,7 @@
 // Renders the program's scalable icon to the fixed-size PNGs of the icon theme at build time, so that
 // the package needs no image converter besides the Qt it is built with.
-#include <QImage>
-#include <QPainter>
+#include "gui/svg_icon.h"
+
 #include <QSvgRenderer>
 #include <QTextStream>
 
@@ -24,15 +24,7 @@ int main(int argc, char* argv[])
         errors << "cannot read " << arguments.at(1) << '\n';
         return 1;
     }
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        renderer.render(&painter, QRectF(0, 0, size, size));
-    }
-    if (!image.save(arguments.at(2), "PNG")) {
+    if (!gui::drawSvg(renderer, QSize(size, size)).save(arguments.at(2), "PNG")) {
         errors << "cannot write " << arguments.at(2) << '\n';
         return 1;
     }
