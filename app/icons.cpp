@@ -2,7 +2,7 @@
 
 #include "app/drawn_pictures.h"
 #include "gui/svg_icon.h"
-#include "tables/topics.h"
+#include "gui/topics.h"
 
 namespace app::icons {
 
@@ -30,7 +30,7 @@ QIcon exit()
     return picture("exit.svg");
 }
 
-QIcon topic(const tables::Topic& topic)
+QIcon topic(const gui::Topic& topic)
 {
     return picture(topic.picture);
 }

@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-namespace tables {
+namespace gui {
 struct Topic;
 }
 
@@ -14,6 +14,6 @@ QIcon program();
 QIcon panel();
 QIcon exit();
 // A topic's toolbar picture.
-QIcon topic(const tables::Topic& topic);
+QIcon topic(const gui::Topic& topic);
 
 } // namespace app::icons

@@ -4,7 +4,7 @@
 #include "app/version.h"
 #include "gui/colours.h"
 #include "gui/topic_dialog.h"
-#include "tables/topics.h"
+#include "gui/topics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,13 +100,13 @@ void MainWindow::createMenus()
     measure->setObjectName(QStringLiteral("mnuMeasure"));
     measure->setAccessibleName(QStringLiteral("Measure"));
     // The menu lists the topics alphabetically, unlike the toolbar.
-    std::vector<const tables::Topic*> entries;
-    for (const tables::Topic& topic : tables::topics())
+    std::vector<const gui::Topic*> entries;
+    for (const gui::Topic& topic : gui::topics())
         entries.push_back(&topic);
-    std::ranges::sort(entries, [](const tables::Topic* a, const tables::Topic* b) {
+    std::ranges::sort(entries, [](const gui::Topic* a, const gui::Topic* b) {
         return QString::fromLatin1(a->menuText).remove(u'&') < QString::fromLatin1(b->menuText).remove(u'&');
     });
-    for (const tables::Topic* topic : entries) {
+    for (const gui::Topic* topic : entries) {
         QAction* action = measure->addAction(QString::fromLatin1(topic->menuText));
         action->setObjectName(QLatin1String(topic->menuName));
         action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(topic->shortcut)));
@@ -131,7 +131,7 @@ void MainWindow::createToolBar()
         action->setToolTip(toolTip);
         action->setStatusTip(toolTip);
     };
-    for (const tables::Topic& topic : tables::topics())
+    for (const gui::Topic& topic : gui::topics())
         addButton(icons::topic(topic), QLatin1String(topic.key), QLatin1String(topic.toolTip));
     // An empty gap before Exit.
     auto* gap = new QWidget(m_toolBar);
@@ -152,7 +152,7 @@ void MainWindow::onToolBarAction(QAction* action)
 {
     // Keys are compared as exact text, topics first in the toolbar's order; the first match acts.
     const QString key = action->data().toString();
-    if (const tables::Topic* topic = tables::findTopic(key))
+    if (const gui::Topic* topic = gui::findTopic(key))
         showTopic(*topic);
     else if (key == QLatin1String("Exit"))
         exitProgram();
@@ -201,10 +201,10 @@ void MainWindow::createPanel()
     setCentralWidget(panel);
 }
 
-void MainWindow::showTopic(const tables::Topic& topic)
+void MainWindow::showTopic(const gui::Topic& topic)
 {
-    if (std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(topic, this))
-        dialog->exec();
+    const std::unique_ptr<gui::TopicDialog> dialog = gui::createDialog(topic, this);
+    dialog->exec();
 }
 
 void MainWindow::exitProgram()

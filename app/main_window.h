@@ -5,7 +5,7 @@
 class QAction;
 class QToolBar;
 
-namespace tables {
+namespace gui {
 struct Topic;
 }
 
@@ -22,7 +22,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     // Shows a topic's dialog modally and returns when it has closed.
-    void showTopic(const tables::Topic& topic);
+    void showTopic(const gui::Topic& topic);
     void exitProgram();
 
 private:

@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "bench/probe.h"
 #include "gui/topic_dialog.h"
-#include "tables/topics.h"
+#include "gui/topics.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,7 +22,7 @@
 namespace {
 
 // A topic's name in the report: its toolbar key in lower case.
-QByteArray reportKey(const tables::Topic& topic)
+QByteArray reportKey(const gui::Topic& topic)
 {
     return QByteArray(topic.key).toLower();
 }
@@ -56,10 +56,10 @@ qint64 median(std::vector<qint64> values)
     return values[values.size() / 2];
 }
 
-std::unique_ptr<QDialog> openAndPaint(const tables::Topic& topic, QWidget* parent, qint64* elapsedNs)
+std::unique_ptr<QDialog> openAndPaint(const gui::Topic& topic, QWidget* parent, qint64* elapsedNs)
 {
     const qint64 started = bench::monotonicNs();
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(topic, parent);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(topic, parent);
     dialog->show();
     bench::waitForFirstPaint(dialog.get());
     *elapsedNs = bench::monotonicNs() - started;
@@ -116,7 +116,7 @@ int main(int argc, char* argv[])
     window.show();
     bench::waitForFirstPaint(&window);
 
-    for (const tables::Topic& topic : tables::topics()) {
+    for (const gui::Topic& topic : gui::topics()) {
         qint64 elapsed = 0;
         std::unique_ptr<QDialog> dialog = openAndPaint(topic, &window, &elapsed);
         bench::report(
@@ -128,7 +128,7 @@ int main(int argc, char* argv[])
     }
     bench::report("peak_kib", bench::peakResidentKiB());
 
-    for (const tables::Topic& topic : tables::topics()) {
+    for (const gui::Topic& topic : gui::topics()) {
         std::vector<qint64> times;
         for (int i = 0; i < warmOpens; ++i) {
             qint64 elapsed = 0;

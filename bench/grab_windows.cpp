@@ -6,7 +6,7 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "gui/topic_dialog.h"
-#include "tables/topics.h"
+#include "gui/topics.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -124,8 +124,8 @@ int main(int argc, char* argv[])
     window.show();
     if (!save(&window, folder, QStringLiteral("frmMain"), errors))
         return 1;
-    for (const tables::Topic& topic : tables::topics()) {
-        std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(topic, &window);
+    for (const gui::Topic& topic : gui::topics()) {
+        std::unique_ptr<QDialog> dialog = gui::createDialog(topic, &window);
         dialog->show();
         const QString name = QLatin1String(topic.dialogName);
         if (!save(dialog.get(), folder, name + QStringLiteral("-opened"), errors))
@@ -133,7 +133,7 @@ int main(int argc, char* argv[])
         for (const Use& use : uses) {
             if (qstrcmp(use.key, topic.key) != 0)
                 continue;
-            std::unique_ptr<QDialog> used = gui::TopicDialog::create(topic, &window);
+            std::unique_ptr<QDialog> used = gui::createDialog(topic, &window);
             used->show();
             use.act(used.get());
             if (!save(used.get(), folder, name + QLatin1Char('-') + QLatin1String(use.name), errors))

@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "bench/probe.h"
 #include "gui/topic_dialog.h"
-#include "tables/topics.h"
+#include "gui/topics.h"
 #include "tests/support/dark_palette.h"
 
 #include <QApplication>
@@ -44,7 +44,7 @@ bool save(QWidget* window, const QDir& directory, const QString& name, QTextStre
 bool saveDark(QWidget* window, const QDir& directory, QTextStream& errors)
 {
     std::unique_ptr<QDialog> dialog
-        = gui::TopicDialog::create(*tables::findTopic(QStringLiteral("Volume")), window);
+        = gui::createDialog(*gui::findTopic(QStringLiteral("Volume")), window);
     dialog->show();
     bench::waitForFirstPaint(dialog.get());
     auto* litre = dialog->findChild<QLineEdit*>(QStringLiteral("EBxL"));
@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
         return 1;
 
     std::unique_ptr<QDialog> dialog
-        = gui::TopicDialog::create(*tables::findTopic(QStringLiteral("Linear")), &window);
+        = gui::createDialog(*gui::findTopic(QStringLiteral("Linear")), &window);
     dialog->show();
     bench::waitForFirstPaint(dialog.get());
     auto* kilometre = dialog->findChild<QLineEdit*>(QStringLiteral("EBxKM"));

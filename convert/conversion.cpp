@@ -1,6 +1,6 @@
 #include "convert/conversion.h"
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 
 #include <cmath>
 #include <limits>
@@ -50,24 +50,25 @@ void FieldTexts::check(double value)
         m_spoiled = true;
 }
 
-std::optional<QStringList> formatFields(const MeasureTable& table, const FieldTexts& fields)
+Outcome<QStringList> formatFields(const Measure& measure, const FieldTexts& fields)
 {
     if (fields.spoiled())
-        return std::nullopt;
+        return Outcome<QStringList>::refused(Problem::ResultOutOfRange);
     QStringList texts = fields.texts();
     for (qsizetype i = 0; i < texts.size(); ++i)
-        texts[i] = formatField(texts[i], table.fields[static_cast<std::size_t>(i)].format);
-    return texts;
+        texts[i] = formatField(texts[i], measure.units[static_cast<std::size_t>(i)].format);
+    return Outcome<QStringList>::converted(texts);
 }
 
-std::optional<QStringList> runConversion(const MeasureTable& table, const QStringList& texts, int source)
+Outcome<QStringList> runConversion(const Measure& measure, const QStringList& texts, int source)
 {
-    if (source < 0 || source >= static_cast<int>(table.fields.size())
-        || texts.size() != static_cast<qsizetype>(table.fields.size()))
-        return std::nullopt;
+    // A source or a number of texts the measure does not have changes nothing.
+    if (source < 0 || source >= static_cast<int>(measure.units.size())
+        || texts.size() != static_cast<qsizetype>(measure.units.size()))
+        return {};
     FieldTexts fields(texts);
-    table.convert(fields, source);
-    return formatFields(table, fields);
+    measure.convert(fields, source);
+    return formatFields(measure, fields);
 }
 
 } // namespace convert

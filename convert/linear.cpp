@@ -10,18 +10,16 @@ using namespace linear;
 
 constexpr DisplayFormat format = DisplayFormat::TwoDecimals;
 
-constexpr std::array<UnitField, FieldCount> fields = {{
-    {"EBxCM", "Centimeter", "LblCentimetre", "cm", "Label3", 0, 0, 0, format},
-    {"EBxM", "Meter", "LblMetre", "m", "Label5", 0, 0, 1, format},
-    {"EBxKM", "Kilometer", "LblKilometre", "km", "Label7", 0, 0, 2, format},
-    {"EBxIN", "Inch", "LblInch", "in.", "Label9", 0, 1, 0, format},
-    {"EBxFT", "Feet", "LblFeet", "ft.", "Label11", 0, 1, 1, format},
-    {"EBxYD", "Yard", "LblYard", "yd.", "Label2", 0, 1, 2, format},
-    {"EBxMI", "Mile", "LblMile", "mi.", "Label4", 0, 2, 0, format},
-    {"EBxNMI", "Nautical Mile", "LblNauticMile", nullptr, nullptr, 0, 2, 1, format},
+constexpr std::array<Unit, FieldCount> units = {{
+    {"Centimeter", "cm", format},
+    {"Meter", "m", format},
+    {"Kilometer", "km", format},
+    {"Inch", "in.", format},
+    {"Feet", "ft.", format},
+    {"Yard", "yd.", format},
+    {"Mile", "mi.", format},
+    {"Nautical Mile", nullptr, format},
 }};
-
-constexpr std::array<FieldGroup, 1> groups = {{{"Frame1", nullptr, 0, 0}}};
 
 // The yard's metric factors are quotients of whole numbers formed in single precision, which shows in
 // the last digits of large results (1 nautical mile gives 185,200.01 cm).
@@ -98,7 +96,6 @@ void convertLinear(FieldTexts& t, int source)
 
 } // namespace
 
-constinit const MeasureTable linearTable{
-    .fields = fields, .groups = groups, .headings = {}, .convert = &convertLinear};
+constinit const Measure linearMeasure{.units = units, .convert = &convertLinear};
 
 } // namespace convert

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 
 namespace convert {
 
@@ -9,6 +9,6 @@ namespace linear {
 enum Field { Centimetre, Metre, Kilometre, Inch, Foot, Yard, Mile, NauticalMile, FieldCount };
 }
 
-extern const MeasureTable linearTable;
+extern const Measure linearMeasure;
 
 } // namespace convert

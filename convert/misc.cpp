@@ -11,33 +11,20 @@ using namespace misc;
 constexpr DisplayFormat fine = DisplayFormat::TwoToFourDecimals;
 constexpr DisplayFormat coarse = DisplayFormat::TwoDecimals;
 
-enum Group { Temperature, Energy, Power, Fuel };
-
-constexpr std::array<UnitField, FieldCount> fields = {{
-    {"ebxCelsius", "\u00B0 Celsius", nullptr, nullptr, nullptr, Temperature, 0, 0, fine},
-    {"ebxFahrenheit", "\u00B0 Fahrenheit", nullptr, nullptr, nullptr, Temperature, 0, 1, fine},
-    {"ebxKelvin", "\u00B0 Kelvin", nullptr, nullptr, nullptr, Temperature, 0, 2, fine},
-    {"ebxReaumur", "\u00B0 Reaumur", nullptr, nullptr, nullptr, Temperature, 0, 3, fine},
-    {"ebxBtu", "Btu", nullptr, nullptr, nullptr, Energy, 0, 0, fine},
-    {"ebxMegajoule", "Megajoule", nullptr, nullptr, nullptr, Energy, 0, 1, fine},
-    {"ebxKWh", "KWh", nullptr, nullptr, nullptr, Energy, 0, 2, fine},
-    {"ebxTherm", "Therm", nullptr, nullptr, nullptr, Energy, 0, 3, fine},
-    {"ebxPS", "Horsepower", nullptr, nullptr, nullptr, Power, 0, 0, fine},
-    {"ebxKW", "Kilowatt", nullptr, nullptr, nullptr, Power, 0, 1, fine},
-    {"ebxMilesGallon", "Miles/Gallon", nullptr, nullptr, nullptr, Fuel, 0, 0, coarse},
-    {"ebxLtr100km", "Liter/100km", nullptr, nullptr, nullptr, Fuel, 0, 1, coarse},
+constexpr std::array<Unit, FieldCount> units = {{
+    {"\u00B0 Celsius", nullptr, fine},
+    {"\u00B0 Fahrenheit", nullptr, fine},
+    {"\u00B0 Kelvin", nullptr, fine},
+    {"\u00B0 Reaumur", nullptr, fine},
+    {"Btu", nullptr, fine},
+    {"Megajoule", nullptr, fine},
+    {"KWh", nullptr, fine},
+    {"Therm", nullptr, fine},
+    {"Horsepower", nullptr, fine},
+    {"Kilowatt", nullptr, fine},
+    {"Miles/Gallon", nullptr, coarse},
+    {"Liter/100km", nullptr, coarse},
 }};
-
-constexpr std::array<FieldGroup, 4> groups = {{
-    {"Frame1", "Temperature", 0, 0},
-    {"Frame2", "Energy", 0, 1},
-    {"Frame3", "Power", 1, 0},
-    {"Frame4", "Fuel Consumption", 1, 1},
-}};
-
-constexpr std::array<const char*, 14> focusOrder
-    = {"ebxCelsius", "ebxFahrenheit", "ebxKelvin", "ebxReaumur", "ebxBtu", "ebxMegajoule", "ebxKWh",
-        "ebxTherm", "ebxPS", "ebxKW", "btnHelp", "btnDone", "ebxMilesGallon", "ebxLtr100km"};
 
 constexpr double fahrenheitPerCelsius = 1.8;
 constexpr double fahrenheitAtZeroCelsius = 32;
@@ -149,12 +136,6 @@ void convertMisc(FieldTexts& t, int source)
 
 } // namespace
 
-constinit const MeasureTable miscTable{.fields = fields,
-    .groups = groups,
-    .headings = {},
-    .convert = &convertMisc,
-    .labels = LabelPlacement::CaptionRight,
-    .buttons = ButtonPlacement::RightColumn,
-    .focusOrder = focusOrder};
+constinit const Measure miscMeasure{.units = units, .convert = &convertMisc};
 
 } // namespace convert

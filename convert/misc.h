@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 
 namespace convert {
 
@@ -24,6 +24,6 @@ enum Field {
 };
 }
 
-extern const MeasureTable miscTable;
+extern const Measure miscMeasure;
 
 } // namespace convert

@@ -11,19 +11,17 @@ using namespace surface;
 
 constexpr DisplayFormat format = DisplayFormat::TwoDecimals;
 
-constexpr std::array<UnitField, FieldCount> fields = {{
-    {"EbxQM", "Square Meter", "LblSqMeter", "m2", "Label22", 0, 0, 0, format},
-    {"EbxARE", "Are", "LblAre", "a", "Label10", 0, 0, 1, format},
-    {"EbxQKM", "Square Kilometer", "LblSqKilometer", "km2", "Label18", 0, 0, 2, format},
-    {"EbxHA", "Hectare", "LblHectare", "ha", "Label20", 0, 1, 0, format},
-    {"EbxSQFT", "Square Feet", "LblSqFeet", "sq.ft.", "Label16", 0, 1, 1, format},
-    {"EbxSQYD", "Square Yard", "LblSqYard", "sq.yd.", "Label14", 0, 1, 2, format},
-    {"EbxACRE", "Acre", "LblAcres", nullptr, nullptr, 0, 2, 0, format},
-    {"EbxSQMI", "Square Mile", "LblSqMile", "sq.mi.", "Label8", 0, 2, 1, format},
-    {"EbxCL", "Claim", "LblClaim", "cl.", "Label6", 0, 2, 2, format},
+constexpr std::array<Unit, FieldCount> units = {{
+    {"Square Meter", "m2", format},
+    {"Are", "a", format},
+    {"Square Kilometer", "km2", format},
+    {"Hectare", "ha", format},
+    {"Square Feet", "sq.ft.", format},
+    {"Square Yard", "sq.yd.", format},
+    {"Acre", nullptr, format},
+    {"Square Mile", "sq.mi.", format},
+    {"Claim", "cl.", format},
 }};
-
-constexpr std::array<FieldGroup, 1> groups = {{{"Frame1", nullptr, 0, 0}}};
 
 constexpr double metresPerFoot = 0.3048;
 constexpr double metresPerYard = 0.9144;
@@ -107,7 +105,6 @@ void convertSurface(FieldTexts& t, int source)
 
 } // namespace
 
-constinit const MeasureTable surfaceTable{
-    .fields = fields, .groups = groups, .headings = {}, .convert = &convertSurface};
+constinit const Measure surfaceMeasure{.units = units, .convert = &convertSurface};
 
 } // namespace convert

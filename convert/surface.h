@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 
 namespace convert {
 
@@ -21,6 +21,6 @@ enum Field {
 };
 }
 
-extern const MeasureTable surfaceTable;
+extern const Measure surfaceMeasure;
 
 } // namespace convert

@@ -11,52 +11,34 @@ using namespace volume;
 
 constexpr DisplayFormat format = DisplayFormat::TwoToFourDecimals;
 
-// Five headed columns; rows line up across them, so the dry pint and quart stand level with the liquid
-// ones and the dry peck and bushel level with the imperial ones.
-constexpr std::array<UnitField, FieldCount> fields = {{
-    {"EBxCM3", "Cubic Centimeter", nullptr, "cm3", nullptr, 0, 0, 0, format},
-    {"EBxML", "Milliliter", nullptr, "ml", nullptr, 0, 0, 1, format},
-    {"EBxDM3", "Cubic Decimeter", nullptr, "dm3", nullptr, 0, 0, 2, format},
-    {"EBxL", "Liter", nullptr, "l", nullptr, 0, 0, 3, format},
-    {"EBxHL", "Hectoliter", nullptr, "hl", nullptr, 0, 0, 4, format},
-    {"EBxM3", "Cubic Meter", nullptr, "m3", nullptr, 0, 0, 5, format},
-    {"EBxCUIN", "Cubic Inch", nullptr, "cu.in.", nullptr, 0, 1, 0, format},
-    {"EBxCUFT", "Cubic Feet", nullptr, "cu.ft.", nullptr, 0, 1, 1, format},
-    {"EBxCUYD", "Cubic Yard", nullptr, "cu.yd.", nullptr, 0, 1, 2, format},
-    {"EBxRT", "Register Ton", nullptr, "rt.", nullptr, 0, 1, 3, format},
-    {"EBxOZFL", "Fluid Ounces", nullptr, "imp.floz.", nullptr, 0, 2, 0, format},
-    {"EBxIMPGI", "Imperial Gill", nullptr, "imp.gi.", nullptr, 0, 2, 1, format},
-    {"EBxIMPPT", "Imperial Pint", nullptr, "imp.pt.", nullptr, 0, 2, 2, format},
-    {"EBxIMPQT", "Imperial Quart", nullptr, "imp.qt.", nullptr, 0, 2, 3, format},
-    {"EBxIMPGAL", "Imperial Gallon", nullptr, "imp.gal.", nullptr, 0, 2, 4, format},
-    {"EBxIMPPK", "Imperial Peck", nullptr, "imp.pk.", nullptr, 0, 2, 5, format},
-    {"EBxIMPBUSH", "Imperial Bushel", nullptr, "imp.bsh.", nullptr, 0, 2, 6, format},
-    {"EBxOZFLUS", "Fluid Ounces", nullptr, "us.floz.", nullptr, 0, 3, 0, format},
-    {"EBxUSGILL", "US. Gill", nullptr, "us.gi.", nullptr, 0, 3, 1, format},
-    {"EBxUSPTLI", "US. Pint", nullptr, "us.pt.", nullptr, 0, 3, 2, format},
-    {"EBxUSQT", "US. Quart", nullptr, "us.qt.", nullptr, 0, 3, 3, format},
-    {"EBxUSGAL", "US. Gallon", nullptr, "us.gal.", nullptr, 0, 3, 4, format},
-    {"EBxUSPTDR", "US. Pint", nullptr, "us.pt.", nullptr, 0, 4, 2, format},
-    {"EBxUSQTDR", "US. Quart", nullptr, "us.qt.", nullptr, 0, 4, 3, format},
-    {"EBxUSPK", "US. Peck", nullptr, "us.pk.", nullptr, 0, 4, 5, format},
-    {"EBxUSBUSH", "US. Bushel", nullptr, "us.bsh.", nullptr, 0, 4, 6, format},
+constexpr std::array<Unit, FieldCount> units = {{
+    {"Cubic Centimeter", "cm3", format},
+    {"Milliliter", "ml", format},
+    {"Cubic Decimeter", "dm3", format},
+    {"Liter", "l", format},
+    {"Hectoliter", "hl", format},
+    {"Cubic Meter", "m3", format},
+    {"Cubic Inch", "cu.in.", format},
+    {"Cubic Feet", "cu.ft.", format},
+    {"Cubic Yard", "cu.yd.", format},
+    {"Register Ton", "rt.", format},
+    {"Fluid Ounces", "imp.floz.", format},
+    {"Imperial Gill", "imp.gi.", format},
+    {"Imperial Pint", "imp.pt.", format},
+    {"Imperial Quart", "imp.qt.", format},
+    {"Imperial Gallon", "imp.gal.", format},
+    {"Imperial Peck", "imp.pk.", format},
+    {"Imperial Bushel", "imp.bsh.", format},
+    {"Fluid Ounces", "us.floz.", format},
+    {"US. Gill", "us.gi.", format},
+    {"US. Pint", "us.pt.", format},
+    {"US. Quart", "us.qt.", format},
+    {"US. Gallon", "us.gal.", format},
+    {"US. Pint", "us.pt.", format},
+    {"US. Quart", "us.qt.", format},
+    {"US. Peck", "us.pk.", format},
+    {"US. Bushel", "us.bsh.", format},
 }};
-
-constexpr std::array<FieldGroup, 1> groups = {{{"Frame4", nullptr, 0, 0}}};
-
-constexpr std::array<ColumnHeading, 5> headings = {{
-    {0, 0, "Metric"},
-    {0, 1, "British/US"},
-    {0, 2, "British Imperial"},
-    {0, 3, "US Custom (liquid)"},
-    {0, 4, "US Custom (dry)"},
-}};
-
-constexpr std::array<const char*, 34> focusOrder
-    = {"EBxCM3", "EBxML", "EBxDM3", "EBxL", "EBxHL", "EBxM3", "EBxCUIN", "EBxCUFT", "EBxCUYD", "EBxRT",
-        "EBxOZFL", "EBxIMPGI", "EBxIMPPT", "EBxIMPQT", "EBxIMPGAL", "EBxIMPPK", "EBxIMPBUSH", "EBxOZFLUS",
-        "EBxUSGILL", "EBxUSPTLI", "EBxUSQT", "EBxUSGAL", "EBxUSPTDR", "EBxUSQTDR", "EBxUSPK", "EBxUSBUSH",
-        "ebxLength", "ebxHeight", "ebxWidth", "optMeter", "optFeet", "btnCompute", "Command2", "Command1"};
 
 constexpr double cubicCentimetresPerCubicInch = 16.387;
 constexpr double cubicInchesPerCubicFoot = 1728;
@@ -165,17 +147,12 @@ void convertVolume(FieldTexts& t, int source)
 
 } // namespace
 
-constinit const MeasureTable volumeTable{.fields = fields,
-    .groups = groups,
-    .headings = headings,
-    .convert = &convertVolume,
-    .focusOrder = focusOrder,
-    .rowPitchTwips = 600};
+constinit const Measure volumeMeasure{.units = units, .convert = &convertVolume};
 
-BoxResult convertBox(const BoxEdges& edges, BoxUnit unit)
+Outcome<QStringList> convertBox(const BoxEdges& edges, BoxUnit unit)
 {
     if (edges.length.isEmpty() || edges.height.isEmpty() || edges.width.isEmpty())
-        return {BoxOutcome::EdgeMissing, {}};
+        return Outcome<QStringList>::refused(Problem::BoxEdgeMissing);
     // A text of blanks is not missing: it reads as 0 like any text without a leading number.
     FieldTexts t{QStringList(FieldCount)};
     const double l = readNumber(edges.length);
@@ -186,10 +163,7 @@ BoxResult convertBox(const BoxEdges& edges, BoxUnit unit)
         ? cubeRoot(l * h * w) * 100
         : cubeRoot(l * h * w * cubicInchesPerCubicFoot * cubicCentimetresPerCubicInch);
     convertFromCubeEdge(t, t.toSingle(edge));
-    const std::optional<QStringList> texts = formatFields(volumeTable, t);
-    if (!texts)
-        return {BoxOutcome::TooLarge, {}};
-    return {BoxOutcome::Converted, *texts};
+    return formatFields(volumeMeasure, t);
 }
 
 } // namespace convert

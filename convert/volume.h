@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 
 namespace convert {
 
@@ -47,26 +47,15 @@ struct BoxEdges
     QString height;
     QString width;
 };
-
-enum class BoxOutcome {
-    Converted,
-    EdgeMissing, // one of the edge texts is empty
-    TooLarge, // the volume leaves the range of the single-precision hub
-};
-
-struct BoxResult
-{
-    BoxOutcome outcome;
-    QStringList texts; // every unit field's text when converted
-};
 } // namespace volume
 
-extern const MeasureTable volumeTable;
+extern const Measure volumeMeasure;
 
 // The signed cube root with a single-precision third, as every reading into the hub uses it.
 double cubeRoot(double x);
 
-// Fills every unit field from the edges of a box, in metres or feet.
-volume::BoxResult convertBox(const volume::BoxEdges& edges, volume::BoxUnit unit);
+// Every unit's text from the edges of a box, in metres or feet; refused where an edge is empty or the
+// volume leaves the range of the single-precision hub.
+Outcome<QStringList> convertBox(const volume::BoxEdges& edges, volume::BoxUnit unit);
 
 } // namespace convert

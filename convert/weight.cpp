@@ -10,34 +10,27 @@ using namespace weight;
 
 constexpr DisplayFormat format = DisplayFormat::TwoToFourDecimals;
 
-// Four columns without headings. Two units are captioned "Quintal": the metric one of 100 kg ("q") and
+// Two units are captioned "Quintal": the metric one of 100 kg ("q") and
 // the British hundredweight of 112 lb ("cwt"); the US hundredweight of 100 lb is the "Cental".
-constexpr std::array<UnitField, FieldCount> fields = {{
-    {"EBxG", "Gram", nullptr, "g", nullptr, 0, 0, 0, format},
-    {"EBxKG", "Kilogram", nullptr, "kg", nullptr, 0, 0, 1, format},
-    {"EBxQ", "Quintal", nullptr, "q", nullptr, 0, 0, 2, format},
-    {"EBxT", "Ton", nullptr, "t", nullptr, 0, 0, 3, format},
-    {"EBxGR", "Grain", nullptr, "gr", nullptr, 0, 1, 0, format},
-    {"EBxDWT", "Pennyweight", nullptr, "dwt", nullptr, 0, 1, 1, format},
-    {"EBxOZ", "Avdp. Ounce", nullptr, "oz", nullptr, 0, 1, 2, format},
-    {"EBxTROZ", "Troy Ounce", nullptr, "tr.oz", nullptr, 0, 1, 3, format},
-    {"EBxTRLB", "Troy Pound", nullptr, "tr.lb", nullptr, 0, 2, 0, format},
-    {"EBxLB", "Avdp. Pound", nullptr, "lb", nullptr, 0, 2, 1, format},
-    {"EBxST", "Stone", nullptr, "st", nullptr, 0, 2, 2, format},
-    {"EBxUSQR", "US. Quarter", nullptr, "us.qr", nullptr, 0, 2, 3, format},
-    {"EBxQR", "British Quarter", nullptr, "qr", nullptr, 0, 2, 4, format},
-    {"EBxUSCWT", "Cental", nullptr, "us.cwt", nullptr, 0, 3, 0, format},
-    {"EBxCWT", "Quintal", nullptr, "cwt", nullptr, 0, 3, 1, format},
-    {"EBxSHTN", "Short Ton", nullptr, "sh.tn", nullptr, 0, 3, 2, format},
-    {"EBxLTN", "Long Ton", nullptr, "l.tn", nullptr, 0, 3, 3, format},
+constexpr std::array<Unit, FieldCount> units = {{
+    {"Gram", "g", format},
+    {"Kilogram", "kg", format},
+    {"Quintal", "q", format},
+    {"Ton", "t", format},
+    {"Grain", "gr", format},
+    {"Pennyweight", "dwt", format},
+    {"Avdp. Ounce", "oz", format},
+    {"Troy Ounce", "tr.oz", format},
+    {"Troy Pound", "tr.lb", format},
+    {"Avdp. Pound", "lb", format},
+    {"Stone", "st", format},
+    {"US. Quarter", "us.qr", format},
+    {"British Quarter", "qr", format},
+    {"Cental", "us.cwt", format},
+    {"Quintal", "cwt", format},
+    {"Short Ton", "sh.tn", format},
+    {"Long Ton", "l.tn", format},
 }};
-
-constexpr std::array<FieldGroup, 1> groups = {{{"Frame1", nullptr, 0, 0}}};
-
-// Done comes first and has the focus when the dialog opens, so Return right after opening closes it.
-constexpr std::array<const char*, 19> focusOrder
-    = {"Command1", "EBxG", "EBxKG", "EBxQ", "EBxT", "EBxGR", "EBxDWT", "EBxOZ", "EBxTROZ", "EBxLB", "EBxTRLB",
-        "EBxUSCWT", "EBxST", "EBxUSQR", "EBxQR", "EBxCWT", "EBxSHTN", "EBxLTN", "Command2"};
 
 // Grams per unit, in the order of the fields.
 constexpr std::array<double, FieldCount> grams = {
@@ -85,11 +78,6 @@ void convertWeight(FieldTexts& t, int source)
 
 } // namespace
 
-constinit const MeasureTable weightTable{.fields = fields,
-    .groups = groups,
-    .headings = {},
-    .convert = &convertWeight,
-    .focusOrder = focusOrder,
-    .rowPitchTwips = 720};
+constinit const Measure weightMeasure{.units = units, .convert = &convertWeight};
 
 } // namespace convert

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 
 namespace convert {
 
@@ -29,6 +29,6 @@ enum Field {
 };
 }
 
-extern const MeasureTable weightTable;
+extern const Measure weightMeasure;
 
 } // namespace convert

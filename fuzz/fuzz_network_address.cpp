@@ -30,38 +30,33 @@ int reversedBits(int nibble)
 
 void checkAddress(const QString& text)
 {
-    const AddressConversion conversion = convertAddress(text);
+    const std::optional<QString> conversion = convertAddress(text);
     const QString head = text.left(addressDigits);
     if (text.size() < addressDigits) {
-        require(conversion.error == AddressError::TooShort && conversion.address.isEmpty(),
-            "fewer than 12 characters are refused", text);
+        require(!conversion, "fewer than 12 characters are refused", text);
         return;
     }
     const bool allDigits = std::all_of(head.cbegin(), head.cend(), [](QChar c) { return hexValue(c) >= 0; });
     if (!allDigits) {
-        require(conversion.error == AddressError::NotADigit && conversion.address.isEmpty(),
-            "a character that is not a hexadecimal digit is refused", text);
+        require(!conversion, "a character that is not a hexadecimal digit is refused", text);
         return;
     }
-    require(conversion.error == AddressError::None && conversion.address.size() == addressDigits,
-        "twelve hexadecimal digits convert", text);
+    require(conversion && conversion->size() == addressDigits, "twelve hexadecimal digits convert", text);
     for (qsizetype i = 0; i < addressDigits; ++i) {
-        const QChar written = conversion.address.at(i);
+        const QChar written = conversion->at(i);
         require(written == written.toUpper(), "digits are written in upper case", text);
         require(hexValue(written) == reversedBits(hexValue(head.at(i))), "every digit has its bits reversed",
             text);
     }
-    require(convertAddress(conversion.address).address == head.toUpper(),
-        "the kanonical form is its own inverse", text);
-    require(convertAddress(head).address == conversion.address,
-        "what follows the twelfth character is ignored", text);
+    require(convertAddress(*conversion) == head.toUpper(), "the kanonical form is its own inverse", text);
+    require(convertAddress(head) == conversion, "what follows the twelfth character is ignored", text);
 }
 
 void checkReturn(AddressField field, const QString& text)
 {
-    const AddressOutcome outcome = returnInAddressField(field, text);
-    const bool converts = convertAddress(text).error == AddressError::None;
-    require(outcome.otherText.has_value() == converts && outcome.message.has_value() == !converts,
+    const convert::Outcome<QString> outcome = returnInAddressField(field, text);
+    const bool converts = convertAddress(text).has_value();
+    require(outcome.value.has_value() == converts && outcome.problem.has_value() == !converts,
         "either the other field is written or a message explains why not", text);
 }
 

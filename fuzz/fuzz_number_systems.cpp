@@ -58,9 +58,9 @@ void checkDigitRoutine(const QString& text, int base, std::optional<QString> (*r
     }
 }
 
-void checkHexToBin(const QString& text)
+void checkhexToBin(const QString& text)
 {
-    const QString binary = HexToBin(text);
+    const QString binary = hexToBin(text);
     const auto hexDigits
         = std::count_if(text.cbegin(), text.cend(), [](QChar c) { return isDigitOf(c, 16); });
     require(binary.size() == 4 * hexDigits, "four binary digits per hexadecimal digit", text);
@@ -81,7 +81,7 @@ void checkWholeNumber(const QString& text)
         whole.has_value() == inRange, "a whole number exactly when it rounds into the 32-bit range", text);
     const std::optional<QString> octal = octalText(text);
     const std::optional<QString> hexadecimal = hexadecimalText(text);
-    const std::optional<QString> roman = DecToRoman(text);
+    const std::optional<QString> roman = decToRoman(text);
     require(
         octal.has_value() == inRange && hexadecimal.has_value() == inRange && roman.has_value() == inRange,
         "octal, hexadecimal and roman text exactly for a whole number", text);
@@ -106,20 +106,19 @@ QString describe(NumberField field, const NumberTexts& texts)
 
 void checkReturn(NumberField field, const NumberTexts& before)
 {
-    const NumberOutcome outcome = returnInNumberField(field, before);
+    const convert::Outcome<NumberTexts> outcome = returnInNumberField(field, before);
     const QString detail = describe(field, before);
     const bool tooLong = before[field].size() > longestText(field);
     if (tooLong) {
-        require(outcome.refused() && outcome.message.has_value(), "too long a text is refused with a message",
-            detail);
+        require(outcome.isRefused(), "too long a text is refused with a message", detail);
         return;
     }
-    if (outcome.refused()) {
-        require(outcome.message.has_value(), "a refused input is explained", detail);
+    require(outcome.value || outcome.problem, "an input is either converted or explained", detail);
+    if (outcome.isRefused()) {
         require(field != NumberField::Roman, "a roman numeral of 20 symbols is never out of range", detail);
         return;
     }
-    const NumberTexts& after = *outcome.texts;
+    const NumberTexts& after = *outcome.value;
     const QString afterDetail = detail + QStringLiteral(" -> ") + describe(field, after);
     const std::optional<std::int32_t> value = wholeNumber(after.decimal);
     require(value.has_value(), "the decimal field holds a whole number", afterDetail);
@@ -134,11 +133,11 @@ void checkReturn(NumberField field, const NumberTexts& before)
         require(after.hexadecimal.size() == before.hexadecimal.size(), "upper case keeps the length",
             afterDetail);
     if (field != NumberField::Binary)
-        require(after.binary == HexToBin(after.hexadecimal), "binary agrees with hexadecimal", afterDetail);
+        require(after.binary == hexToBin(after.hexadecimal), "binary agrees with hexadecimal", afterDetail);
     if (field != NumberField::Roman)
         require(after.roman == romanNumeral(*value), "roman agrees with decimal", afterDetail);
     else
-        require(outcome.message.has_value() == !RomanToDec(after.roman).valid, "a bad numeral is reported",
+        require(outcome.problem.has_value() == !romanToDec(after.roman), "a bad numeral is reported",
             afterDetail);
     for (int i = 0; i < 5; ++i) {
         const auto written = static_cast<NumberField>(i);
@@ -154,10 +153,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Reader input{Bytes(data, size)};
     const auto field = static_cast<NumberField>(input.byte() % 5);
     const QStringList texts = fieldTexts(input.rest, 5);
-    checkDigitRoutine(texts[0], 2, BinToDec);
-    checkDigitRoutine(texts[0], 8, OctToDec);
-    checkDigitRoutine(texts[0], 16, HexToDec);
-    checkHexToBin(texts[0]);
+    checkDigitRoutine(texts[0], 2, binToDec);
+    checkDigitRoutine(texts[0], 8, octToDec);
+    checkDigitRoutine(texts[0], 16, hexToDec);
+    checkhexToBin(texts[0]);
     checkWholeNumber(texts[0]);
     checkReturn(field, NumberTexts{texts[0], texts[1], texts[2], texts[3], texts[4]});
     return 0;

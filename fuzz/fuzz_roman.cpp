@@ -50,9 +50,9 @@ void checkNumeral(std::int32_t value)
         thousands = value / 1000 * 1000;
     }
     require(onlySymbols(symbols), "a numeral is made of the seven symbols", detail);
-    const RomanReading reading = RomanToDec(symbols.toString());
-    require(reading.valid && reading.decimal.toLongLong() + thousands == value,
-        "a numeral reads back to its value", detail);
+    const std::optional<QString> reading = romanToDec(symbols.toString());
+    require(
+        reading && reading->toLongLong() + thousands == value, "a numeral reads back to its value", detail);
     // The usual form never repeats a symbol more than three times, except M.
     for (const QStringView run : {u"CCCC", u"XXXX", u"IIII", u"DD", u"LL", u"VV"})
         require(!symbols.contains(run), "the usual subtractive form", detail);
@@ -60,22 +60,21 @@ void checkNumeral(std::int32_t value)
 
 void checkReading(const QString& text)
 {
-    const RomanReading reading = RomanToDec(text);
-    require(reading.valid == onlySymbols(text), "exactly the seven upper-case symbols are accepted", text);
-    if (!reading.valid) {
-        require(reading.decimal == u'0', "an invalid numeral reads as 0", text);
+    const std::optional<QString> reading = romanToDec(text);
+    require(
+        reading.has_value() == onlySymbols(text), "exactly the seven upper-case symbols are accepted", text);
+    if (!reading)
         return;
-    }
-    const std::int64_t value = reading.decimal.toLongLong();
-    require(QString::number(value) == reading.decimal, "the value is written as plain decimal digits", text);
+    const std::int64_t value = reading->toLongLong();
+    require(QString::number(value) == *reading, "the value is written as plain decimal digits", text);
     require(
         value >= text.size() && value <= 1000 * text.size(), "every symbol adds between 1 and 1000", text);
     // Reading is additive wherever the two halves do not meet in a subtractive pair.
     for (qsizetype cut = 1; cut < text.size(); cut += 1 + text.size() / 8) {
         if (isPair(text.at(cut - 1), text.at(cut)))
             continue;
-        const std::int64_t left = RomanToDec(text.left(cut)).decimal.toLongLong();
-        const std::int64_t right = RomanToDec(text.mid(cut)).decimal.toLongLong();
+        const std::int64_t left = romanToDec(text.left(cut)).value_or(QString()).toLongLong();
+        const std::int64_t right = romanToDec(text.mid(cut)).value_or(QString()).toLongLong();
         require(left + right == value, "reading adds up the parts of a numeral", text);
     }
 }
@@ -92,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto value = static_cast<std::int32_t>(input.int64());
         checkNumeral(value);
         const QString decimal = QString::number(value);
-        require(DecToRoman(decimal) == romanNumeral(value), "a decimal text gives the numeral of its value",
+        require(decToRoman(decimal) == romanNumeral(value), "a decimal text gives the numeral of its value",
             decimal);
     }
     return 0;

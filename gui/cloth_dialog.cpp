@@ -1,7 +1,7 @@
 #include "gui/cloth_dialog.h"
 
 #include "gui/colours.h"
-#include "gui/twips.h"
+#include "gui/form_placer.h"
 #include "tables/clothing_sizes.h"
 
 #include <QAbstractItemView>
@@ -19,41 +19,29 @@ using namespace tables;
 namespace {
 
 // Places in twips: frames and buttons in the client area, headings and lists inside their frame.
-constexpr double clientWidth = 7095;
-constexpr double clientHeight = 4470;
+constexpr Designed client{0, 0, 7095, 4470};
 // Two columns, four rows, filled row by row.
 constexpr double frameLefts[] = {120, 3600};
 constexpr double frameTops[] = {120, 1200, 2280, 3360};
 constexpr double frameWidth = 3372;
 constexpr double frameHeight = 972;
-constexpr double frameGap = frameLefts[1] - frameLefts[0] - frameWidth;
-// Inside each frame, one column per size system.
+// Inside each frame, one column per size system, its heading above its list. A column keeps 120 clear of
+// the next one where it needs to move on, and as much clear of the frame's edges.
 constexpr double columnLefts[sizeSystemCount] = {240, 1320, 2400};
-constexpr double headingTop = 240;
-constexpr double headingWidth = 852;
-constexpr double listTop = 480;
-constexpr double listWidth = 732;
-// Help and Done fill the cell right of the children's frame.
-constexpr double helpLeft = 4560;
-constexpr double doneLeft = 5640;
-constexpr double buttonTop = 3720;
-constexpr double buttonWidth = 972;
-constexpr double buttonHeight = 372;
-
-// Where the desktop's font needs more room than these places give, a control grows and what stands right
-// of it or below it moves on; the frames, and the dialog with them, grow by as much. A column keeps this
-// clear of the next, and the lists keep it clear of the frame's edges.
+constexpr double columnWidth = 852;
 constexpr double columnGap = 120;
-constexpr double frameMargin = frameWidth - columnLefts[2] - headingWidth;
+constexpr double headingTop = 240;
+constexpr double listTop = 480;
+constexpr double listRoomHeight = frameHeight - listTop - columnGap;
+// Help and Done fill the cell right of the children's frame.
+constexpr Designed helpRoom{4560, 3720, 972, 372};
+constexpr Designed doneRoom{5640, 3720, 972, 372};
 
 } // namespace
 
 ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
     : TopicDialog(topic, parent)
 {
-    const auto x = [this](double twips) { return twipsToPixelsX(this, twips); };
-    const auto y = [this](double twips) { return twipsToPixelsY(this, twips); };
-
     QFont plainFont = font();
     plainFont.setBold(false);
     QFont captionFont = font();
@@ -98,54 +86,48 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
         m_groups.push_back(lists);
     }
 
-    // Every frame repeats one arrangement, so one set of places serves them all: the headings below the
-    // caption, the lists below the headings, all lists one width (the widest size whole: a clipped "17½"
-    // would read as "17"), and each column moved on where the one before it needs the room.
-    int headingHeight = 0;
-    int headingsWidth = x(headingWidth);
+    // Every frame repeats one arrangement: all headings one size, all lists one size (the widest size
+    // whole: a clipped "17½" would read as "17"), and every caption whole, as far clear of the frame's right
+    // edge as the lists.
+    FormPlacer place(this);
+    QSize headingSize(place.x(columnWidth), 0);
+    QSize listSize(place.x(732), 0);
     int titlesRight = 0;
-    QSize listSize(x(listWidth), 0);
     for (std::size_t group = 0; group < frames.size(); ++group) {
-        // The caption whole, and as far clear of the frame's right edge as the lists.
-        titlesRight = std::max(titlesRight, groupBoxTitleRect(frames[group]).right() + 1 + x(frameMargin));
-        for (const QLabel* label : headings[group]) {
-            headingHeight = std::max(headingHeight, label->sizeHint().height());
-            headingsWidth = std::max(headingsWidth, label->sizeHint().width());
-        }
+        titlesRight
+            = std::max(titlesRight, groupBoxTitleRect(frames[group]).right() + 1 + place.x(columnGap));
+        for (const QLabel* label : headings[group])
+            headingSize = headingSize.expandedTo(label->sizeHint());
         for (const QComboBox* list : m_groups[group])
             listSize = listSize.expandedTo(list->sizeHint());
     }
-    const int headingsTop = std::max(y(headingTop), frames.front()->contentsRect().top());
-    const int listsTop = std::max(y(listTop), headingsTop + headingHeight);
-    std::array<int, sizeSystemCount> columns{};
-    for (int column = 0; column < sizeSystemCount; ++column) {
-        const int designed = x(columnLefts[column]);
-        columns[static_cast<std::size_t>(column)] = column == 0
-            ? designed
-            : std::max(designed,
-                columns[static_cast<std::size_t>(column) - 1] + std::max(headingsWidth, listSize.width())
-                    + x(columnGap));
-    }
-    const QSize frameSize
-        = QSize(x(frameWidth), y(frameHeight))
-              .expandedTo(
-                  QSize(std::max(columns.back() + std::max(headingsWidth, listSize.width()) + x(frameMargin),
-                            titlesRight),
-                      listsTop + listSize.height() + y(frameMargin)));
-
-    const int secondColumn = std::max(x(frameLefts[1]), x(frameLefts[0]) + frameSize.width() + x(frameGap));
-    int rowTop = 0;
     for (std::size_t group = 0; group < frames.size(); ++group) {
         const std::size_t row = group / 2;
-        if (group % 2 == 0)
-            rowTop = row == 0 ? y(frameTops[0])
-                              : std::max(y(frameTops[row]), rowTop + frameSize.height() + y(frameGap));
-        frames[group]->setGeometry(
-            QRect(QPoint(group % 2 == 0 ? x(frameLefts[0]) : secondColumn, rowTop), frameSize));
-        for (std::size_t column = 0; column < columns.size(); ++column) {
-            headings[group][column]->setGeometry(columns[column], headingsTop, headingsWidth, headingHeight);
-            m_groups[group][column]->setGeometry(QRect(QPoint(columns[column], listsTop), listSize));
+        const std::size_t column = group % 2;
+        const Designed frameRoom{frameLefts[column], frameTops[row], frameWidth, frameHeight};
+        place.put(frames[group], frameRoom, QSize(titlesRight, 0));
+        if (column == 1)
+            place.rightOf(frames[group - 1]);
+        if (row > 0)
+            place.below(frames[group - 2]);
+        const int titleBottom = frames[group]->contentsRect().top();
+        for (std::size_t system = 0; system < sizeSystemCount; ++system) {
+            const auto afterTheColumnBefore = [&] {
+                if (system > 0)
+                    place.rightOf(headings[group][system - 1], columnGap)
+                        .rightOf(m_groups[group][system - 1], columnGap);
+            };
+            const double left = columnLefts[system];
+            place
+                .putWithin(headings[group][system], {left, headingTop, columnWidth, listTop - headingTop},
+                    headingSize)
+                .below(titleBottom);
+            afterTheColumnBefore();
+            place.putWithin(m_groups[group][system], {left, listTop, columnWidth, listRoomHeight}, listSize)
+                .below(headings[group][system]);
+            afterTheColumnBefore();
         }
+        place.fit(frames[group], frameRoom);
     }
 
     for (const GroupLists& lists : m_groups) {
@@ -155,19 +137,12 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
         }
     }
 
-    // Help and Done keep their places in the cell right of the last frame.
+    // Help and Done keep their places in the cell right of the children's frame.
     QPushButton* help = helpButton();
     QPushButton* done = doneButton();
-    const QPoint cell(secondColumn, rowTop);
-    const QSize buttonSize(x(buttonWidth), y(buttonHeight));
-    const int buttonsTop = cell.y() + y(buttonTop - frameTops[3]);
-    placeHelpAndDone(QRect(QPoint(cell.x() + x(helpLeft - frameLefts[1]), buttonsTop), buttonSize),
-        QRect(QPoint(cell.x() + x(doneLeft - frameLefts[1]), buttonsTop), buttonSize));
-    const QSize margin(
-        x(clientWidth - frameLefts[1] - frameWidth), y(clientHeight - frameTops[3] - frameHeight));
-    setFormSize(this, clientWidth, clientHeight,
-        QSize(std::max(secondColumn + frameSize.width(), rightOf(done)) + margin.width(),
-            std::max(rowTop + frameSize.height(), below(done)) + margin.height()));
+    place.put(help, helpRoom, pushButtonSizeFor(help)).rightOf(frames[6]).below(frames[5]);
+    place.put(done, doneRoom, pushButtonSizeFor(done)).rightOf(help).below(frames[5]);
+    place.fit(this, client);
 
     QWidget* previous = nullptr;
     for (const GroupLists& lists : m_groups) {

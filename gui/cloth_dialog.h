@@ -16,7 +16,7 @@ class ClothDialog final : public TopicDialog
     Q_DISABLE_COPY_MOVE(ClothDialog)
 
 public:
-    explicit ClothDialog(const tables::Topic& topic, QWidget* parent = nullptr);
+    explicit ClothDialog(const Topic& topic, QWidget* parent = nullptr);
 
 private:
     using GroupLists = std::array<QComboBox*, 3>;

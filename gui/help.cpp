@@ -1,7 +1,8 @@
 #include "gui/help.h"
 
+#include "convert/outcome.h"
 #include "gui/quick_tip_window.h"
-#include "tables/topics.h"
+#include "tables/help_texts.h"
 
 #include <QMessageBox>
 
@@ -23,17 +24,26 @@ void showHelp(QWidget* dialog, const QString& topic, const QString& text)
     window.exec();
 }
 
-void showMessage(QWidget* parent, const QString& text, const QString& title)
+namespace {
+
+void showBox(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messageBox"));
     box.exec();
 }
 
-void showMessageViaHelpCaption(QWidget* parent, const QString& text, const QString& title)
+} // namespace
+
+void showMessage(QWidget* parent, const convert::Message& message)
 {
-    helpStrings().caption = title;
-    showMessage(parent, text, helpStrings().caption);
+    showBox(parent, message.text, message.title);
+}
+
+void showMessageViaHelpCaption(QWidget* parent, const convert::Message& message)
+{
+    helpStrings().caption = message.title;
+    showBox(parent, message.text, helpStrings().caption);
 }
 
 } // namespace gui

@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace convert {
+struct Message;
+}
+
 namespace gui {
 
 // The three application-wide help strings: written by a dialog's Help button and shown by the quick-help
@@ -22,10 +26,10 @@ HelpStrings& helpStrings();
 void showHelp(QWidget* dialog, const QString& topic, const QString& text);
 
 // A modal message with a fixed text and title, a single OK button and no icon.
-void showMessage(QWidget* parent, const QString& text, const QString& title);
+void showMessage(QWidget* parent, const convert::Message& message);
 
 // The number systems dialog's messages: the title is stored in the help caption first and shown from
 // there.
-void showMessageViaHelpCaption(QWidget* parent, const QString& text, const QString& title);
+void showMessageViaHelpCaption(QWidget* parent, const convert::Message& message);
 
 } // namespace gui

@@ -1,11 +1,12 @@
 #include "gui/measure_dialog.h"
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 #include "gui/colours.h"
 #include "gui/conversion_field.h"
 #include "gui/help.h"
+#include "gui/measure_form.h"
+#include "gui/topics.h"
 #include "gui/twips.h"
-#include "tables/topics.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -17,8 +18,6 @@
 
 namespace gui {
 
-using namespace convert;
-
 namespace {
 
 QString text(const char* utf8)
@@ -29,15 +28,17 @@ QString text(const char* utf8)
 // What a screen reader announces for a unit field: its caption, and where two units share a caption
 // ("Quintal", "US. Pint") also the heading of its column or else its abbreviation, so the two can be told
 // apart by ear.
-QString spokenName(const MeasureTable& table, const UnitField& unit)
+QString spokenName(const MeasureForm& form, const FieldPlace& place)
 {
+    const std::span<const convert::Unit> units = form.measure.units;
+    const convert::Unit& unit = units[static_cast<std::size_t>(place.unit)];
     const QString caption = text(unit.caption);
-    const auto sharing = std::count_if(table.fields.begin(), table.fields.end(),
-        [&](const UnitField& other) { return qstrcmp(other.caption, unit.caption) == 0; });
+    const auto sharing = std::count_if(units.begin(), units.end(),
+        [&](const convert::Unit& other) { return qstrcmp(other.caption, unit.caption) == 0; });
     if (sharing < 2)
         return caption;
-    for (const ColumnHeading& heading : table.headings) {
-        if (heading.group == unit.group && heading.column == unit.column)
+    for (const ColumnHeading& heading : form.headings) {
+        if (heading.group == place.group && heading.column == place.column)
             return caption + QStringLiteral(", ") + text(heading.text);
     }
     return unit.abbreviation ? caption + QStringLiteral(", ") + text(unit.abbreviation) : caption;
@@ -45,23 +46,23 @@ QString spokenName(const MeasureTable& table, const UnitField& unit)
 
 } // namespace
 
-MeasureDialog::MeasureDialog(const tables::Topic& topic, QWidget* parent)
-    : MeasureDialog(topic, parent, nullptr)
+MeasureDialog::MeasureDialog(const Topic& topic, QWidget* parent)
+    : MeasureDialog(topic, parent, BelowFields{nullptr, {}})
 { }
 
-MeasureDialog::MeasureDialog(const tables::Topic& topic, QWidget* parent, QWidget* belowFields)
+MeasureDialog::MeasureDialog(const Topic& topic, QWidget* parent, const BelowFields& below)
     : TopicDialog(topic, parent)
-    , m_table(*topic.measure)
-    , m_fields(static_cast<qsizetype>(m_table.fields.size()), nullptr)
+    , m_form(*topic.form)
+    , m_fields(static_cast<qsizetype>(m_form.fields.size()), nullptr)
 {
     auto* groups = new QGridLayout;
-    for (int group = 0; group < static_cast<int>(m_table.groups.size()); ++group) {
-        const FieldGroup& description = m_table.groups[static_cast<std::size_t>(group)];
+    for (int group = 0; group < static_cast<int>(m_form.groups.size()); ++group) {
+        const FieldGroup& description = m_form.groups[static_cast<std::size_t>(group)];
         groups->addWidget(buildGroup(group), description.gridRow, description.gridColumn);
     }
 
     auto* layout = new QGridLayout(this);
-    const bool buttonsInColumn = m_table.buttons == ButtonPlacement::RightColumn;
+    const bool buttonsInColumn = m_form.buttons == ButtonPlacement::RightColumn;
     QBoxLayout* buttons = buttonsInColumn ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(helpButton());
@@ -74,17 +75,17 @@ MeasureDialog::MeasureDialog(const tables::Topic& topic, QWidget* parent, QWidge
         layout->addLayout(buttons, 1, 1, Qt::AlignBottom);
         layout->setColumnStretch(1, 1);
     }
-    if (belowFields)
-        layout->addWidget(belowFields, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    if (below.widget)
+        layout->addWidget(below.widget, 1, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    applyFocusOrder();
+    applyFocusOrder(below.focusOrder);
 }
 
 MeasureDialog::~MeasureDialog() = default;
 
 QWidget* MeasureDialog::buildGroup(int group)
 {
-    const FieldGroup& description = m_table.groups[static_cast<std::size_t>(group)];
+    const FieldGroup& description = m_form.groups[static_cast<std::size_t>(group)];
     QWidget* frame = nullptr;
     if (description.title) {
         auto* box = new QGroupBox(text(description.title), this);
@@ -106,13 +107,14 @@ QWidget* MeasureDialog::buildGroup(int group)
 
     QList<Cell> cells;
     const int fieldWidth = this->fieldWidth();
-    for (std::size_t i = 0; i < m_table.fields.size(); ++i) {
-        const UnitField& unit = m_table.fields[i];
-        if (unit.group != group)
+    for (std::size_t i = 0; i < m_form.fields.size(); ++i) {
+        const FieldPlace& place = m_form.fields[i];
+        if (place.group != group)
             continue;
+        const convert::Unit& unit = m_form.measure.units[static_cast<std::size_t>(place.unit)];
         auto* field = new ConversionField(frame);
-        field->setObjectName(QLatin1String(unit.name));
-        field->setAccessibleName(spokenName(m_table, unit));
+        field->setObjectName(QLatin1String(place.fieldName));
+        field->setAccessibleName(spokenName(m_form, place));
         field->setFixedWidth(fieldWidth);
         QFont plain = field->font();
         plain.setBold(false);
@@ -122,21 +124,21 @@ QWidget* MeasureDialog::buildGroup(int group)
         connect(field, &ConversionField::convertRequested, this, [this, index] { convertFrom(index); });
 
         QLabel* caption = colours::colouredLabel(frame, text(unit.caption), colours::captionBlue);
-        if (unit.captionLabel)
-            caption->setObjectName(QLatin1String(unit.captionLabel));
+        if (place.captionName)
+            caption->setObjectName(QLatin1String(place.captionName));
         caption->setFont(plain);
         caption->setBuddy(field);
         QLabel* abbreviation = nullptr;
         if (unit.abbreviation) {
             abbreviation = new QLabel(text(unit.abbreviation), frame);
-            if (unit.abbreviationLabel)
-                abbreviation->setObjectName(QLatin1String(unit.abbreviationLabel));
+            if (place.abbreviationName)
+                abbreviation->setObjectName(QLatin1String(place.abbreviationName));
             abbreviation->setFont(plain);
         }
-        cells.append({&unit, field, caption, abbreviation});
+        cells.append({&place, field, caption, abbreviation});
     }
 
-    if (m_table.labels == LabelPlacement::CaptionAbove)
+    if (m_form.labels == LabelPlacement::CaptionAbove)
         placeCaptionsAbove(grid, group, cells);
     else
         placeCaptionsRight(grid, cells);
@@ -147,8 +149,8 @@ void MeasureDialog::placeCaptionsRight(QGridLayout* grid, const QList<Cell>& cel
 {
     grid->setHorizontalSpacing(4);
     for (const Cell& cell : cells) {
-        grid->addWidget(cell.field, cell.unit->row, 2 * cell.unit->column);
-        grid->addWidget(cell.caption, cell.unit->row, 2 * cell.unit->column + 1);
+        grid->addWidget(cell.field, cell.place->row, 2 * cell.place->column);
+        grid->addWidget(cell.caption, cell.place->row, 2 * cell.place->column + 1);
     }
 }
 
@@ -163,10 +165,10 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
 
     int columns = 0;
     for (const Cell& cell : cells)
-        columns = std::max(columns, cell.unit->column + 1);
+        columns = std::max(columns, cell.place->column + 1);
     QList<QLabel*> headings(columns, nullptr);
     int headingRows = 0;
-    for (const ColumnHeading& heading : m_table.headings) {
+    for (const ColumnHeading& heading : m_form.headings) {
         if (heading.group != group || heading.column < 0 || heading.column >= columns)
             continue;
         QLabel* label
@@ -182,7 +184,7 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
         int captionWidth = 0;
         int abbreviationWidth = 0;
         for (const Cell& cell : cells) {
-            if (cell.unit->column != column)
+            if (cell.place->column != column)
                 continue;
             captionWidth = std::max(captionWidth, cell.caption->sizeHint().width());
             if (cell.abbreviation)
@@ -206,12 +208,12 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
     }
 
     for (const Cell& cell : cells) {
-        const int row = headingRows + 2 * cell.unit->row;
-        const int column = 4 * cell.unit->column;
+        const int row = headingRows + 2 * cell.place->row;
+        const int column = 4 * cell.place->column;
         cell.caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        if (m_table.rowPitchTwips > 0) {
+        if (m_form.rowPitchTwips > 0) {
             // The caption row takes what the field and the spacing leave of the pitch.
-            const int pitch = twipsToPixelsY(this, m_table.rowPitchTwips);
+            const int pitch = twipsToPixelsY(this, m_form.rowPitchTwips);
             const int captionHeight = pitch - cell.field->sizeHint().height() - 2 * grid->verticalSpacing();
             grid->setRowMinimumHeight(row, std::max(captionHeight, cell.caption->sizeHint().height()));
         }
@@ -229,26 +231,40 @@ int MeasureDialog::fieldWidth() const
     // The designed width, or wider where the desktop's font needs it for a six-figure result with four
     // decimals, so that a result is never cut off.
     constexpr int textMargins = 12;
-    const int designed = twipsToPixelsX(this, m_table.fieldWidthTwips);
+    const int designed = twipsToPixelsX(this, m_form.fieldWidthTwips);
     return std::max(designed, fontMetrics().horizontalAdvance(QStringLiteral("-000,000.0000")) + textMargins);
 }
 
-void MeasureDialog::applyFocusOrder()
+void MeasureDialog::applyFocusOrder(const QList<QWidget*>& below)
 {
     QList<QWidget*> order;
-    for (const char* name : m_table.focusOrder)
-        order.append(findChild<QWidget*>(QLatin1String(name)));
-    if (m_table.focusOrder.empty()) {
-        for (ConversionField* field : m_fields)
-            order.append(field);
-        order << doneButton() << helpButton();
+    const auto add = [&](const FocusStop& stop) {
+        switch (stop.kind) {
+        case FocusStop::Field:
+            order.append(m_fields[stop.unit]);
+            break;
+        case FocusStop::Below:
+            order.append(below);
+            break;
+        case FocusStop::Help:
+            order.append(helpButton());
+            break;
+        case FocusStop::Done:
+            order.append(doneButton());
+            break;
+        }
+    };
+    if (m_form.focusOrder.empty()) {
+        for (int unit = 0; unit < static_cast<int>(m_fields.size()); ++unit)
+            add(fieldStop(unit));
+        add(doneStop);
+        add(helpStop);
     }
-    // A name that names nothing leaves a gap; the dialog tests look for one in every table.
-    order.removeAll(nullptr);
+    for (const FocusStop& stop : m_form.focusOrder)
+        add(stop);
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    if (!order.isEmpty())
-        order.front()->setFocus();
+    order.front()->setFocus();
 }
 
 QStringList MeasureDialog::fieldTexts() const
@@ -260,16 +276,16 @@ QStringList MeasureDialog::fieldTexts() const
     return texts;
 }
 
-void MeasureDialog::showResult(const std::optional<QStringList>& texts)
+void MeasureDialog::showOutcome(const convert::Outcome<QStringList>& outcome)
 {
-    if (!texts) {
-        showMessage(this, QStringLiteral("Sorry, this value gives a result out of range."),
-            QStringLiteral("Input restriction"));
+    if (outcome.problem)
+        showMessage(this, convert::messageFor(*outcome.problem));
+    if (!outcome.value)
         return;
-    }
-    for (qsizetype i = 0; i < m_fields.size() && i < texts->size(); ++i) {
-        if (m_fields[i]->text() != (*texts)[i]) {
-            m_fields[i]->setText((*texts)[i]);
+    const QStringList& texts = *outcome.value;
+    for (qsizetype i = 0; i < m_fields.size() && i < texts.size(); ++i) {
+        if (m_fields[i]->text() != texts[i]) {
+            m_fields[i]->setText(texts[i]);
             // Show a result from its first digit; a long one would otherwise show only its end. The field
             // being typed in keeps its cursor at the end.
             if (!m_fields[i]->hasFocus())
@@ -280,7 +296,7 @@ void MeasureDialog::showResult(const std::optional<QStringList>& texts)
 
 void MeasureDialog::convertFrom(int field)
 {
-    showResult(runConversion(m_table, fieldTexts(), field));
+    showOutcome(convert::runConversion(m_form.measure, fieldTexts(), field));
 }
 
 } // namespace gui

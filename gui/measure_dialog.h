@@ -1,24 +1,29 @@
 #pragma once
 
+#include "convert/outcome.h"
 #include "gui/topic_dialog.h"
 
 #include <QList>
-
-#include <optional>
+#include <QStringList>
 
 class QGridLayout;
 class QLabel;
 
-namespace convert {
-struct MeasureTable;
-struct UnitField;
-} // namespace convert
-
 namespace gui {
 
 class ConversionField;
+struct FieldPlace;
+struct MeasureForm;
 
-// A measure dialog built from its topic's table: one field per unit with its labels, Help and Done, and
+// Controls a measure dialog shows below its unit fields (the volume dialog's box calculator), and the
+// order in which the keyboard visits them.
+struct BelowFields
+{
+    QWidget* widget;
+    QList<QWidget*> focusOrder;
+};
+
+// A measure dialog built from its topic's form: one field per unit with its labels, Help and Done, and
 // the conversion run on Return in any field.
 class MeasureDialog : public TopicDialog
 {
@@ -26,22 +31,21 @@ class MeasureDialog : public TopicDialog
     Q_DISABLE_COPY_MOVE(MeasureDialog)
 
 public:
-    explicit MeasureDialog(const tables::Topic& topic, QWidget* parent = nullptr);
+    explicit MeasureDialog(const Topic& topic, QWidget* parent = nullptr);
     ~MeasureDialog() override;
 
 protected:
-    // `belowFields` is placed below the unit fields, left of the buttons (the volume dialog's box
-    // calculator); the focus order may name its controls.
-    MeasureDialog(const tables::Topic& topic, QWidget* parent, QWidget* belowFields);
+    // `below` is placed below the unit fields, left of the buttons.
+    MeasureDialog(const Topic& topic, QWidget* parent, const BelowFields& below);
 
-    // Shows a conversion's result, or the out-of-range message and nothing else where there is none.
-    void showResult(const std::optional<QStringList>& texts);
+    // Tells a conversion's problem, if any, then shows its texts, if any.
+    void showOutcome(const convert::Outcome<QStringList>& outcome);
 
 private:
     // One unit's widgets while a frame is laid out.
     struct Cell
     {
-        const convert::UnitField* unit;
+        const FieldPlace* place;
         ConversionField* field;
         QLabel* caption;
         QLabel* abbreviation;
@@ -53,9 +57,9 @@ private:
     QWidget* buildGroup(int group);
     void placeCaptionsAbove(QGridLayout* grid, int group, const QList<Cell>& cells);
     void placeCaptionsRight(QGridLayout* grid, const QList<Cell>& cells);
-    void applyFocusOrder();
+    void applyFocusOrder(const QList<QWidget*>& below);
 
-    const convert::MeasureTable& m_table;
+    const MeasureForm& m_form;
     QList<ConversionField*> m_fields;
 };
 

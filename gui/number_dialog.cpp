@@ -2,8 +2,8 @@
 
 #include "gui/colours.h"
 #include "gui/conversion_field.h"
+#include "gui/form_placer.h"
 #include "gui/help.h"
-#include "gui/twips.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -26,7 +26,7 @@ struct NumberRow
     const char* caption;
     const char* baseName; // nullptr: no base label
     const char* base;
-    int width; // twips
+    double width; // twips
     // The field is at least wide enough for `longest` of the widest of `digits`: the longest value it
     // holds, whatever the font.
     const char* digits;
@@ -63,54 +63,34 @@ constexpr AddressColumn addressColumns[] = {
 constexpr const char* addressDigits = "0123456789ABCDEFabcdef";
 constexpr int addressLength = 12;
 
-// Places in twips: frames relative to the client area, their contents relative to the frame. Where the
-// desktop's font needs more room, a control grows and what follows it keeps the form's distance to it.
-constexpr int frameLeft = 120;
-constexpr int frameWidth = 4095;
-constexpr int numberFrameTop = 60;
-constexpr int numberFrameHeight = 3135;
-constexpr int addressFrameTop = 3255;
-constexpr int addressFrameHeight = 945;
-constexpr int frameGap = addressFrameTop - numberFrameTop - numberFrameHeight;
-constexpr int fieldLeft = 240;
-constexpr int firstCaptionTop = 180;
-constexpr int rowPitch = 570;
-constexpr int captionHeight = 210;
-constexpr int captionMinimumWidth = 1500;
-constexpr int fieldHeight = 315;
-constexpr int rowGap = rowPitch - captionHeight - fieldHeight;
-constexpr int baseGap = 105;
-constexpr int baseWidth = 735;
-// From the widest row's base label, and from the last field, to the frame's edges.
-constexpr int numberRightMargin = frameWidth - (fieldLeft + 2772 + baseGap + baseWidth);
-constexpr int numberBottomMargin
-    = numberFrameHeight - (firstCaptionTop + 4 * rowPitch + captionHeight + fieldHeight);
-constexpr int addressCaptionTop = 270;
-constexpr int addressFieldWidth = 1740;
-constexpr int kanonicalLeft = 2115;
-constexpr int addressGap = kanonicalLeft - fieldLeft - addressFieldWidth;
-constexpr int addressRightMargin = frameWidth - (kanonicalLeft + addressFieldWidth);
-constexpr int addressBottomMargin = addressFrameHeight - (addressCaptionTop + captionHeight + fieldHeight);
-constexpr int buttonLeft = 4335;
-constexpr int buttonGap = buttonLeft - frameLeft - frameWidth;
-constexpr int doneTop = 120;
-constexpr int helpTop = 600;
-constexpr int buttonWidth = 1095;
-constexpr int buttonHeight = 375;
-constexpr int clientWidth = 5550;
-constexpr int clientHeight = 4260;
-constexpr int clientRightMargin = clientWidth - buttonLeft - buttonWidth;
-constexpr int clientBottomMargin = clientHeight - addressFrameTop - addressFrameHeight;
+// Places in twips: frames relative to the client area, their contents relative to the frame.
+constexpr Designed numberFrame{120, 60, 4095, 3135};
+constexpr Designed addressFrame{120, 3255, 4095, 945};
+constexpr Designed doneDesigned{4335, 120, 1095, 375};
+constexpr Designed helpDesigned{4335, 600, 1095, 375};
+constexpr Designed client{0, 0, 5550, 4260};
+constexpr double fieldLeft = 240;
+constexpr double firstCaptionTop = 180;
+constexpr double rowPitch = 570;
+constexpr double captionRoomHeight = 210;
+constexpr double captionMinimumWidth = 1500;
+constexpr double fieldHeight = 315;
+constexpr double baseGap = 105;
+constexpr double baseWidth = 735;
+constexpr double addressCaptionTop = 270;
+constexpr double addressFieldWidth = 1740;
+constexpr double kanonicalLeft = 2115;
 
 QString latin1(const char* text)
 {
     return QString::fromLatin1(text);
 }
 
-QLabel* captionLabel(QWidget* parent, const char* name, const char* text)
+QLabel* captionLabel(QWidget* parent, const char* name, const char* text, QWidget* field)
 {
     QLabel* label = colours::colouredLabel(parent, latin1(text), colours::captionBlue);
     label->setObjectName(latin1(name));
+    label->setBuddy(field);
     return label;
 }
 
@@ -128,27 +108,113 @@ QString widestText(const QWidget* field, const char* digits, int count)
 
 } // namespace
 
-NumberDialog::NumberDialog(const tables::Topic& topic, QWidget* parent)
+NumberDialog::NumberDialog(const Topic& topic, QWidget* parent)
     : TopicDialog(topic, parent)
 {
-    const auto x = [this](int twips) { return twipsToPixelsX(this, twips); };
-    const auto y = [this](int twips) { return twipsToPixelsY(this, twips); };
+    // Build: the number frame without a caption, five rows of a caption above a field and a base label
+    // right of it; the address frame with its two columns of a caption above a field.
+    auto* numbers = new QGroupBox(this);
+    numbers->setObjectName(QStringLiteral("fraNumbers"));
+    numbers->setAccessibleName(QStringLiteral("Number systems"));
+    auto* addresses = new QGroupBox(QStringLiteral("Network Address"), this);
+    addresses->setObjectName(QStringLiteral("fraNetworkAddress"));
+    std::array<QLabel*, std::size(numberRows)> rowCaptions{};
+    std::array<QLabel*, std::size(numberRows)> bases{};
+    for (std::size_t i = 0; i < std::size(numberRows); ++i) {
+        const NumberRow& row = numberRows[i];
+        auto* field = new ConversionField(numbers);
+        field->setObjectName(latin1(row.fieldName));
+        field->setAccessibleName(latin1(row.caption));
+        m_numberFields[static_cast<std::size_t>(row.field)] = field;
+        rowCaptions[i] = captionLabel(numbers, row.captionName, row.caption, field);
+        if (row.baseName) {
+            bases[i] = new QLabel(latin1(row.base), numbers);
+            bases[i]->setObjectName(latin1(row.baseName));
+            bases[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+    std::array<QLabel*, std::size(addressColumns)> columnCaptions{};
+    for (std::size_t i = 0; i < std::size(addressColumns); ++i) {
+        const AddressColumn& column = addressColumns[i];
+        auto* field = new ConversionField(addresses);
+        field->setObjectName(latin1(column.fieldName));
+        field->setAccessibleName(latin1(column.accessibleName));
+        m_addressFields[static_cast<std::size_t>(column.field)] = field;
+        columnCaptions[i] = captionLabel(addresses, column.captionName, column.caption, field);
+    }
 
-    QGroupBox* numbers = buildNumberGroup();
-    QGroupBox* addresses = buildAddressGroup();
-    // Both frames span the same width.
-    const int width = std::max({x(frameWidth), numbers->width(), addresses->width()});
-    numbers->setGeometry(x(frameLeft), y(numberFrameTop), width, numbers->height());
-    addresses->setGeometry(
-        x(frameLeft), std::max(y(addressFrameTop), below(numbers) + y(frameGap)), width, addresses->height());
+    // Place: every field as wide as its longest value, each row below the one before it, the kanonical
+    // column right of the hexadecimal one, both frames one width, the buttons right of them.
+    FormPlacer place(this);
+    const int captionHeight = std::max(place.y(captionRoomHeight), fontMetrics().height());
+    place.put(numbers, numberFrame);
+    const QWidget* rowAbove = nullptr;
+    for (std::size_t i = 0; i < std::size(numberRows); ++i) {
+        const NumberRow& row = numberRows[i];
+        QLineEdit* field = m_numberFields[static_cast<std::size_t>(row.field)];
+        const QSize fieldSize = lineEditSizeFor(field, widestText(field, row.digits, row.longest));
+        const double top = firstCaptionTop + static_cast<double>(i) * rowPitch;
+        place.put(rowCaptions[i],
+            {fieldLeft, top, std::max(captionMinimumWidth, row.width), captionRoomHeight},
+            QSize(std::max(fieldSize.width(), rowCaptions[i]->sizeHint().width()), captionHeight));
+        if (rowAbove)
+            place.below(rowAbove);
+        place.put(field, {fieldLeft, top + captionRoomHeight, row.width, fieldHeight}, fieldSize)
+            .below(rowCaptions[i]);
+        if (bases[i]) {
+            place
+                .put(bases[i],
+                    {fieldLeft + row.width + baseGap, top + captionRoomHeight, baseWidth, fieldHeight},
+                    QSize(bases[i]->sizeHint().width(), field->height()))
+                .rightOf(field)
+                .below(rowCaptions[i]);
+        }
+        rowAbove = field;
+    }
+    place.fit(numbers, numberFrame);
 
-    const QSize buttonSize(x(buttonWidth), y(buttonHeight));
-    const int left = std::max(x(buttonLeft), rightOf(numbers) + x(buttonGap));
-    placeHelpAndDone(
-        QRect(QPoint(left, y(helpTop)), buttonSize), QRect(QPoint(left, y(doneTop)), buttonSize));
-    setFormSize(this, clientWidth, clientHeight,
-        QSize(rightOf(helpButton()) + x(clientRightMargin), below(addresses) + y(clientBottomMargin)));
+    place.put(addresses, addressFrame).below(numbers);
+    const int titleBottom = addresses->contentsRect().top();
+    for (std::size_t i = 0; i < std::size(addressColumns); ++i) {
+        QLineEdit* field = m_addressFields[static_cast<std::size_t>(addressColumns[i].field)];
+        const QSize fieldSize = lineEditSizeFor(field, widestText(field, addressDigits, addressLength));
+        const double left = i == 0 ? fieldLeft : kanonicalLeft;
+        const auto rightOfTheColumnBefore = [&] {
+            if (i > 0)
+                place.rightOf(columnCaptions[i - 1]).rightOf(m_addressFields[i - 1]);
+        };
+        place
+            .put(columnCaptions[i], {left, addressCaptionTop, addressFieldWidth, captionRoomHeight},
+                QSize(std::max(fieldSize.width(), columnCaptions[i]->sizeHint().width()), captionHeight))
+            .below(titleBottom);
+        rightOfTheColumnBefore();
+        place
+            .put(field, {left, addressCaptionTop + captionRoomHeight, addressFieldWidth, fieldHeight},
+                fieldSize)
+            .below(columnCaptions[i]);
+        rightOfTheColumnBefore();
+    }
+    place.fit(addresses, addressFrame);
+    const int framesWidth = std::max(numbers->width(), addresses->width());
+    numbers->resize(framesWidth, numbers->height());
+    addresses->resize(framesWidth, addresses->height());
 
+    QPushButton* done = doneButton();
+    QPushButton* help = helpButton();
+    place.put(done, doneDesigned, pushButtonSizeFor(done)).rightOf(numbers);
+    place.put(help, helpDesigned, pushButtonSizeFor(help)).rightOf(numbers).below(done);
+    place.fit(this, client);
+
+    // Connect: Return in a field converts from it; the keyboard visits the number fields from the decimal
+    // one, then the buttons, then the addresses.
+    for (const NumberRow& row : numberRows) {
+        connect(m_numberFields[static_cast<std::size_t>(row.field)], &ConversionField::convertRequested, this,
+            [this, source = row.field] { convertFrom(source); });
+    }
+    for (const AddressColumn& column : addressColumns) {
+        connect(m_addressFields[static_cast<std::size_t>(column.field)], &ConversionField::convertRequested,
+            this, [this, source = column.field] { convertFrom(source); });
+    }
     const auto number = [this](NumberField field) { return m_numberFields[static_cast<std::size_t>(field)]; };
     const auto address
         = [this](AddressField field) { return m_addressFields[static_cast<std::size_t>(field)]; };
@@ -158,8 +224,8 @@ NumberDialog::NumberDialog(const tables::Topic& topic, QWidget* parent)
         number(NumberField::Octal),
         number(NumberField::Hexadecimal),
         number(NumberField::Roman),
-        helpButton(),
-        doneButton(),
+        help,
+        done,
         address(AddressField::Hexadecimal),
         address(AddressField::Kanonical),
     };
@@ -168,121 +234,29 @@ NumberDialog::NumberDialog(const tables::Topic& topic, QWidget* parent)
     number(NumberField::Decimal)->setFocus();
 }
 
-// The five number rows, each a caption above its field and a base label to the right. The frame comes
-// back sized to hold them; its place is set by the caller.
-QGroupBox* NumberDialog::buildNumberGroup()
-{
-    const auto x = [this](int twips) { return twipsToPixelsX(this, twips); };
-    const auto y = [this](int twips) { return twipsToPixelsY(this, twips); };
-
-    auto* frame = new QGroupBox(this);
-    frame->setObjectName(QStringLiteral("fraNumbers"));
-    frame->setAccessibleName(QStringLiteral("Number systems"));
-
-    const int captionRoom = std::max(y(captionHeight), fontMetrics().height());
-    int captionTop = y(firstCaptionTop);
-    int right = 0;
-    int bottom = 0;
-    for (const NumberRow& row : numberRows) {
-        auto* field = new ConversionField(frame);
-        field->setObjectName(latin1(row.fieldName));
-        field->setAccessibleName(latin1(row.caption));
-        const QSize fieldSize
-            = QSize(x(row.width), y(fieldHeight))
-                  .expandedTo(lineEditSizeFor(field, widestText(field, row.digits, row.longest)));
-        field->setGeometry(QRect(QPoint(x(fieldLeft), captionTop + captionRoom), fieldSize));
-        connect(field, &ConversionField::convertRequested, this,
-            [this, source = row.field] { convertFrom(source); });
-        m_numberFields[static_cast<std::size_t>(row.field)] = field;
-
-        QLabel* caption = captionLabel(frame, row.captionName, row.caption);
-        caption->setGeometry(x(fieldLeft), captionTop,
-            std::max({fieldSize.width(), x(captionMinimumWidth), caption->sizeHint().width()}), captionRoom);
-        caption->setBuddy(field);
-        right = std::max({right, field->geometry().right(), caption->geometry().right()});
-
-        if (row.baseName) {
-            auto* base = new QLabel(latin1(row.base), frame);
-            base->setObjectName(latin1(row.baseName));
-            base->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            base->setGeometry(rightOf(field) + x(baseGap), field->y(),
-                std::max(x(baseWidth), base->sizeHint().width()), fieldSize.height());
-            right = std::max(right, base->geometry().right());
-        }
-        bottom = field->geometry().bottom();
-        captionTop = std::max(captionTop + y(rowPitch), bottom + 1 + y(rowGap));
-    }
-    frame->resize(
-        right + 1 + x(numberRightMargin), std::max(y(numberFrameHeight), bottom + 1 + y(numberBottomMargin)));
-    return frame;
-}
-
-// The two network address fields side by side, captions above them, below the frame's caption.
-QGroupBox* NumberDialog::buildAddressGroup()
-{
-    const auto x = [this](int twips) { return twipsToPixelsX(this, twips); };
-    const auto y = [this](int twips) { return twipsToPixelsY(this, twips); };
-
-    auto* frame = new QGroupBox(QStringLiteral("Network Address"), this);
-    frame->setObjectName(QStringLiteral("fraNetworkAddress"));
-
-    const int captionRoom = std::max(y(captionHeight), fontMetrics().height());
-    const int captionTop = std::max(y(addressCaptionTop), frame->contentsRect().top());
-    int left = x(fieldLeft);
-    int right = 0;
-    int bottom = 0;
-    for (const AddressColumn& column : addressColumns) {
-        auto* field = new ConversionField(frame);
-        field->setObjectName(latin1(column.fieldName));
-        field->setAccessibleName(latin1(column.accessibleName));
-        const QSize fieldSize
-            = QSize(x(addressFieldWidth), y(fieldHeight))
-                  .expandedTo(lineEditSizeFor(field, widestText(field, addressDigits, addressLength)));
-        field->setGeometry(QRect(QPoint(left, captionTop + captionRoom), fieldSize));
-        connect(field, &ConversionField::convertRequested, this,
-            [this, source = column.field] { convertFrom(source); });
-        m_addressFields[static_cast<std::size_t>(column.field)] = field;
-
-        QLabel* caption = captionLabel(frame, column.captionName, column.caption);
-        caption->setGeometry(
-            left, captionTop, std::max(fieldSize.width(), caption->sizeHint().width()), captionRoom);
-        caption->setBuddy(field);
-
-        right = std::max(field->geometry().right(), caption->geometry().right());
-        bottom = field->geometry().bottom();
-        left = std::max(x(kanonicalLeft), right + 1 + x(addressGap));
-    }
-    frame->resize(right + 1 + x(addressRightMargin),
-        std::max(y(addressFrameHeight), bottom + 1 + y(addressBottomMargin)));
-    return frame;
-}
-
 void NumberDialog::convertFrom(NumberField field)
 {
-    const NumberOutcome outcome = returnInNumberField(field, numberTexts());
-    if (outcome.refused()) {
-        if (outcome.message)
-            showMessage(*outcome.message);
-        return;
-    }
-    if (outcome.message) {
+    const convert::Outcome<NumberTexts> outcome = returnInNumberField(field, numberTexts());
+    if (outcome.problem && outcome.value) {
         // The numeral shows upper-cased while the user reads why it was not accepted.
         NumberTexts upperCased = numberTexts();
-        upperCased.roman = outcome.texts->roman;
+        upperCased.roman = outcome.value->roman;
         setNumberTexts(upperCased);
-        showMessage(*outcome.message);
     }
-    setNumberTexts(*outcome.texts);
+    if (outcome.problem)
+        tell(*outcome.problem);
+    if (outcome.value)
+        setNumberTexts(*outcome.value);
 }
 
 void NumberDialog::convertFrom(AddressField field)
 {
     const std::size_t source = static_cast<std::size_t>(field);
-    const AddressOutcome outcome = returnInAddressField(field, m_addressFields[source]->text());
-    if (outcome.message)
-        showMessage(*outcome.message);
-    if (outcome.otherText)
-        m_addressFields[1 - source]->setText(*outcome.otherText);
+    const convert::Outcome<QString> outcome = returnInAddressField(field, m_addressFields[source]->text());
+    if (outcome.problem)
+        tell(*outcome.problem);
+    if (outcome.value)
+        m_addressFields[1 - source]->setText(*outcome.value);
 }
 
 NumberTexts NumberDialog::numberTexts() const
@@ -303,9 +277,9 @@ void NumberDialog::setNumberTexts(const NumberTexts& texts)
     }
 }
 
-void NumberDialog::showMessage(const Message& message)
+void NumberDialog::tell(convert::Problem problem)
 {
-    showMessageViaHelpCaption(this, message.text, message.title);
+    showMessageViaHelpCaption(this, convert::messageFor(problem));
 }
 
 } // namespace gui

@@ -5,10 +5,9 @@
 
 #include <array>
 
-class QGroupBox;
-class QLineEdit;
-
 namespace gui {
+
+class ConversionField;
 
 // The number systems dialog (frmNumber): Return in one of the five number fields fills the other four,
 // Return in a network address field fills the other address field. The two groups never write into each
@@ -20,19 +19,17 @@ class NumberDialog final : public TopicDialog
     Q_DISABLE_COPY_MOVE(NumberDialog)
 
 public:
-    explicit NumberDialog(const tables::Topic& topic, QWidget* parent = nullptr);
+    explicit NumberDialog(const Topic& topic, QWidget* parent = nullptr);
 
 private:
-    QGroupBox* buildNumberGroup();
-    QGroupBox* buildAddressGroup();
     void convertFrom(numbers::NumberField field);
     void convertFrom(numbers::AddressField field);
     numbers::NumberTexts numberTexts() const;
     void setNumberTexts(const numbers::NumberTexts& texts);
-    void showMessage(const numbers::Message& message);
+    void tell(convert::Problem problem);
 
-    std::array<QLineEdit*, 5> m_numberFields{}; // indexed by numbers::NumberField
-    std::array<QLineEdit*, 2> m_addressFields{}; // indexed by numbers::AddressField
+    std::array<ConversionField*, 5> m_numberFields{}; // indexed by numbers::NumberField
+    std::array<ConversionField*, 2> m_addressFields{}; // indexed by numbers::AddressField
 };
 
 } // namespace gui

@@ -17,7 +17,7 @@ class PaperDialog final : public TopicDialog
     Q_DISABLE_COPY_MOVE(PaperDialog)
 
 public:
-    explicit PaperDialog(const tables::Topic& topic, QWidget* parent = nullptr);
+    explicit PaperDialog(const Topic& topic, QWidget* parent = nullptr);
 
     // The rectangle's size in twips as last set; 0 by 0 until a sheet is chosen.
     tables::TwipSize shapeTwips() const { return m_shapeTwips; }

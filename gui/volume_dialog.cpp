@@ -1,8 +1,8 @@
 #include "gui/volume_dialog.h"
 
 #include "convert/volume.h"
-#include "gui/help.h"
 #include "gui/push_button.h"
+#include "gui/form_placer.h"
 #include "gui/twips.h"
 
 #include <QGridLayout>
@@ -18,9 +18,9 @@ namespace gui {
 
 namespace {
 
-// The "Specify a box" frame: length, height and width of a box in metres or feet, and Compute. The edges
-// are plain fields: Return in them does nothing.
-QGroupBox* boxCalculator()
+// The "Specify a box" frame: length, height and width of a box in metres or feet, and Compute, visited
+// by the keyboard in that order. The edges are plain fields: Return in them does nothing.
+BelowFields boxCalculator()
 {
     auto* frame = new QGroupBox(QStringLiteral("Specify a box"));
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -31,9 +31,11 @@ QGroupBox* boxCalculator()
         grid->addWidget(widget, row, column);
         return widget;
     };
+    QList<QWidget*> order;
     const char* const edges[][2] = {{"ebxLength", "Length"}, {"ebxHeight", "Height"}, {"ebxWidth", "Width"}};
     for (int i = 0; i < 3; ++i) {
         auto* field = add(new QLineEdit(frame), 1, 2 * i);
+        order.append(field);
         field->setObjectName(QLatin1String(edges[i][0]));
         field->setAccessibleName(QLatin1String(edges[i][1]));
         // The designed width, or wider where the desktop's font needs it for an edge such as 123.45.
@@ -48,16 +50,18 @@ QGroupBox* boxCalculator()
     auto* metre = add(new QRadioButton(QStringLiteral("Meter"), frame), 0, 5);
     metre->setObjectName(QStringLiteral("optMeter"));
     metre->setChecked(true);
-    add(new QRadioButton(QStringLiteral("Feet"), frame), 1, 5)->setObjectName(QStringLiteral("optFeet"));
+    auto* feet = add(new QRadioButton(QStringLiteral("Feet"), frame), 1, 5);
+    feet->setObjectName(QStringLiteral("optFeet"));
     auto* compute = new PushButton(QStringLiteral("Compute"), frame);
     compute->setObjectName(QStringLiteral("btnCompute"));
     grid->addWidget(compute, 0, 6, 2, 1, Qt::AlignVCenter);
-    return frame;
+    order << metre << feet << compute;
+    return {frame, order};
 }
 
 } // namespace
 
-VolumeDialog::VolumeDialog(const tables::Topic& topic, QWidget* parent)
+VolumeDialog::VolumeDialog(const Topic& topic, QWidget* parent)
     : MeasureDialog(topic, parent, boxCalculator())
 {
     connect(findChild<QPushButton*>(QStringLiteral("btnCompute")), &QPushButton::clicked, this,
@@ -71,13 +75,8 @@ void VolumeDialog::computeBox()
     using namespace convert::volume;
     const auto edge = [this](const char* name) { return findChild<QLineEdit*>(QLatin1String(name))->text(); };
     const bool metres = findChild<QRadioButton*>(QStringLiteral("optMeter"))->isChecked();
-    const BoxResult result = convert::convertBox(
-        {edge("ebxLength"), edge("ebxHeight"), edge("ebxWidth")}, metres ? BoxUnit::Metre : BoxUnit::Foot);
-    if (result.outcome == BoxOutcome::EdgeMissing)
-        showMessage(this, QStringLiteral("Please enter Length, Height and Width of the box."),
-            QStringLiteral("Input Validation"));
-    else
-        showResult(result.outcome == BoxOutcome::Converted ? std::optional(result.texts) : std::nullopt);
+    showOutcome(convert::convertBox(
+        {edge("ebxLength"), edge("ebxHeight"), edge("ebxWidth")}, metres ? BoxUnit::Metre : BoxUnit::Foot));
 }
 
 } // namespace gui

@@ -12,7 +12,7 @@ class VolumeDialog final : public MeasureDialog
     Q_DISABLE_COPY_MOVE(VolumeDialog)
 
 public:
-    explicit VolumeDialog(const tables::Topic& topic, QWidget* parent = nullptr);
+    explicit VolumeDialog(const Topic& topic, QWidget* parent = nullptr);
     ~VolumeDialog() override;
 
 private:

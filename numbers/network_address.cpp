@@ -43,19 +43,19 @@ char16_t partnerOf(char16_t c)
 
 } // namespace
 
-AddressConversion convertAddress(const QString& text)
+std::optional<QString> convertAddress(const QString& text)
 {
     if (text.size() < addressDigits)
-        return AddressConversion{QString(), AddressError::TooShort};
+        return std::nullopt;
     QString address;
     address.reserve(addressDigits);
     for (qsizetype i = 0; i < addressDigits; ++i) {
         const char16_t partner = partnerOf(text.at(i).unicode());
         if (partner == u'\0')
-            return AddressConversion{QString(), AddressError::NotADigit};
+            return std::nullopt;
         address += QChar(partner);
     }
-    return AddressConversion{address, AddressError::None};
+    return address;
 }
 
 } // namespace numbers

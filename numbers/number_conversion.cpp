@@ -10,26 +10,23 @@ namespace numbers {
 
 namespace {
 
+using convert::Outcome;
+using convert::Problem;
+
 struct FieldLimit
 {
     NumberField field;
     qsizetype longest;
-    const char16_t* message;
+    Problem tooLong;
 };
 
 constexpr FieldLimit limitTable[] = {
-    {NumberField::Binary, 26, u"Sorry, no binary values with more than 26 digits please."},
-    {NumberField::Octal, 10, u"Sorry, no octal values with more than 10 digits please."},
-    {NumberField::Decimal, 9, u"Sorry, no decimal values with more than 9 digits please."},
-    {NumberField::Hexadecimal, 7, u"Sorry, no hexadecimal values with more than 7 digits please."},
-    {NumberField::Roman, 20, u"Sorry, no roman numbers with more than 20 digits please."},
+    {NumberField::Binary, 26, Problem::BinaryTooLong},
+    {NumberField::Octal, 10, Problem::OctalTooLong},
+    {NumberField::Decimal, 9, Problem::DecimalTooLong},
+    {NumberField::Hexadecimal, 7, Problem::HexadecimalTooLong},
+    {NumberField::Roman, 20, Problem::RomanTooLong},
 };
-
-constexpr char16_t decimalRangeMessage[]
-    = u"Sorry, no decimal values outside -2147483648 to 2147483647 please.";
-constexpr char16_t invalidNumeralMessage[] = u"Sorry, this is not a valid roman number.";
-constexpr char16_t hexadecimalAddressMessage[] = u"Please enter a 12 digit hexadecimal value.";
-constexpr char16_t kanonicalAddressMessage[] = u"Please enter a 12 digit kanonical value.";
 
 const FieldLimit& limitOf(NumberField field)
 {
@@ -38,12 +35,6 @@ const FieldLimit& limitOf(NumberField field)
             return entry;
     }
     Q_UNREACHABLE();
-}
-
-NumberOutcome refuse(const char16_t* text)
-{
-    return NumberOutcome{
-        std::nullopt, Message{QString::fromUtf16(text), QString::fromUtf16(restrictionTitle)}};
 }
 
 // One character for one character, so that upper-casing never lengthens a text that has passed its
@@ -63,7 +54,7 @@ bool fillFromDecimal(NumberTexts& texts, NumberField source)
 {
     const std::optional<QString> octal = octalText(texts.decimal);
     const std::optional<QString> hexadecimal = hexadecimalText(texts.decimal);
-    const std::optional<QString> roman = DecToRoman(texts.decimal);
+    const std::optional<QString> roman = decToRoman(texts.decimal);
     if (!octal || !hexadecimal || !roman)
         return false;
     if (source != NumberField::Octal)
@@ -71,7 +62,7 @@ bool fillFromDecimal(NumberTexts& texts, NumberField source)
     if (source != NumberField::Hexadecimal)
         texts.hexadecimal = *hexadecimal;
     if (source != NumberField::Binary)
-        texts.binary = HexToBin(texts.hexadecimal);
+        texts.binary = hexToBin(texts.hexadecimal);
     texts.roman = *roman;
     return true;
 }
@@ -105,61 +96,59 @@ qsizetype longestText(NumberField field)
     return limitOf(field).longest;
 }
 
-NumberOutcome returnInNumberField(NumberField field, const NumberTexts& texts)
+Outcome<NumberTexts> returnInNumberField(NumberField field, const NumberTexts& texts)
 {
     const FieldLimit& limit = limitOf(field);
     if (texts[field].size() > limit.longest)
-        return refuse(limit.message);
+        return Outcome<NumberTexts>::refused(limit.tooLong);
 
     NumberTexts result = texts;
-    std::optional<Message> message;
+    std::optional<Problem> problem;
     std::optional<QString> decimal;
     switch (field) {
     case NumberField::Binary:
-        decimal = BinToDec(result.binary);
+        decimal = binToDec(result.binary);
         break;
     case NumberField::Octal:
-        decimal = OctToDec(result.octal);
+        decimal = octToDec(result.octal);
         break;
     case NumberField::Decimal:
         decimal = result.decimal;
         break;
     case NumberField::Hexadecimal:
         result.hexadecimal = upperCased(result.hexadecimal);
-        decimal = HexToDec(result.hexadecimal);
+        decimal = hexToDec(result.hexadecimal);
         break;
     case NumberField::Roman: {
         result.roman = upperCased(result.roman);
-        const RomanReading reading = RomanToDec(result.roman);
-        if (!reading.valid)
-            message = Message{QString::fromUtf16(invalidNumeralMessage), QString::fromUtf16(romanCheckTitle)};
-        decimal = reading.decimal;
+        decimal = romanToDec(result.roman);
+        // An invalid numeral is told, and converts as 0.
+        if (!decimal) {
+            problem = Problem::InvalidRomanNumeral;
+            decimal = QStringLiteral("0");
+        }
         break;
     }
     }
     if (!decimal)
-        return refuse(decimalRangeMessage);
+        return Outcome<NumberTexts>::refused(Problem::DecimalOutOfRange);
     result.decimal = *decimal;
 
     const QString roman = result.roman;
     if (!fillFromDecimal(result, field))
-        return refuse(decimalRangeMessage);
+        return Outcome<NumberTexts>::refused(Problem::DecimalOutOfRange);
     // A typed numeral stays as typed (upper-cased); only the other fields get the written form.
     if (field == NumberField::Roman)
         result.roman = roman;
-    return NumberOutcome{result, message};
+    return Outcome<NumberTexts>{result, problem};
 }
 
-AddressOutcome returnInAddressField(AddressField field, const QString& text)
+Outcome<QString> returnInAddressField(AddressField field, const QString& text)
 {
-    const AddressConversion conversion = convertAddress(text);
-    if (conversion.error != AddressError::None) {
-        const char16_t* message
-            = field == AddressField::Hexadecimal ? hexadecimalAddressMessage : kanonicalAddressMessage;
-        return AddressOutcome{
-            std::nullopt, Message{QString::fromUtf16(message), QString::fromUtf16(addressTitle)}};
-    }
-    return AddressOutcome{conversion.address, std::nullopt};
+    if (std::optional<QString> other = convertAddress(text))
+        return Outcome<QString>::converted(*other);
+    return Outcome<QString>::refused(field == AddressField::Hexadecimal ? Problem::HexadecimalAddressInvalid
+                                                                        : Problem::KanonicalAddressInvalid);
 }
 
 } // namespace numbers

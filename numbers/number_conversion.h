@@ -1,24 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "convert/outcome.h"
 
-#include <optional>
+#include <QString>
 
 // What Return does in each field of the number systems dialog, as plain functions of the field texts.
 // The dialog only reads its fields, calls these, shows the message and writes the texts they return.
 namespace numbers {
-
-inline constexpr char16_t restrictionTitle[] = u"Input restriction";
-inline constexpr char16_t romanCheckTitle[] = u"Input check";
-inline constexpr char16_t addressTitle[] = u"Input Validation";
-
-struct Message
-{
-    QString text;
-    QString title;
-
-    friend bool operator==(const Message&, const Message&) = default;
-};
 
 enum class NumberField { Binary, Octal, Decimal, Hexadecimal, Roman };
 
@@ -36,35 +24,18 @@ struct NumberTexts
     friend bool operator==(const NumberTexts&, const NumberTexts&) = default;
 };
 
-// The result of Return in a number field:
-// - refused input: a message and no texts; no field changes;
-// - an invalid roman numeral: a message and texts; the roman field is upper-cased before the message
-//   is shown, the other fields are written after it is closed;
-// - otherwise: texts and no message.
-struct NumberOutcome
-{
-    std::optional<NumberTexts> texts;
-    std::optional<Message> message;
-
-    bool refused() const { return !texts; }
-    bool invalidNumeral() const { return texts && message; }
-};
-
 // The longest text each number field accepts, which keeps every value inside the 32-bit range.
 qsizetype longestText(NumberField field);
 
-NumberOutcome returnInNumberField(NumberField field, const NumberTexts& texts);
+// Return in a number field: the texts of all five fields; refused where the typed text is too long or
+// stands for a value outside the 32-bit range. An invalid roman numeral is questioned: its field shows it
+// upper-cased while the message is read, then the other fields show the conversion of 0.
+convert::Outcome<NumberTexts> returnInNumberField(NumberField field, const NumberTexts& texts);
 
 enum class AddressField { Hexadecimal, Kanonical };
 
-// The result of Return in a network address field: the other field's new text, or the message to show
-// while the other field keeps its text. The number fields are never touched.
-struct AddressOutcome
-{
-    std::optional<QString> otherText;
-    std::optional<Message> message;
-};
-
-AddressOutcome returnInAddressField(AddressField field, const QString& text);
+// Return in a network address field: the other field's new text, or refused while the other field keeps
+// its text. The number fields are never touched.
+convert::Outcome<QString> returnInAddressField(AddressField field, const QString& text);
 
 } // namespace numbers

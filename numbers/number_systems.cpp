@@ -56,22 +56,22 @@ double roundHalfToEven(double value)
 
 } // namespace
 
-std::optional<QString> BinToDec(const QString& digits)
+std::optional<QString> binToDec(const QString& digits)
 {
     return digitStringValue(digits, 2, decimalDigit);
 }
 
-std::optional<QString> OctToDec(const QString& digits)
+std::optional<QString> octToDec(const QString& digits)
 {
     return digitStringValue(digits, 8, decimalDigit);
 }
 
-std::optional<QString> HexToDec(const QString& digits)
+std::optional<QString> hexToDec(const QString& digits)
 {
     return digitStringValue(digits, 16, hexadecimalDigit);
 }
 
-QString HexToBin(const QString& digits)
+QString hexToBin(const QString& digits)
 {
     static constexpr const char16_t* nibbles[16] = {
         u"0000",

@@ -13,13 +13,13 @@ namespace numbers {
 // rejected: a decimal digit counts with its face value even where the base has no such digit, and any
 // other character counts as a zero digit that still takes its place ("1G" in base 16 is 16). Only the
 // hexadecimal routine knows the letters "A" to "F" (either case).
-std::optional<QString> BinToDec(const QString& digits);
-std::optional<QString> OctToDec(const QString& digits);
-std::optional<QString> HexToDec(const QString& digits);
+std::optional<QString> binToDec(const QString& digits);
+std::optional<QString> octToDec(const QString& digits);
+std::optional<QString> hexToDec(const QString& digits);
 
 // Four binary digits for every hexadecimal digit, leading zeros kept ("1F" gives "00011111"); any other
 // character adds nothing.
-QString HexToBin(const QString& digits);
+QString hexToBin(const QString& digits);
 
 // The whole number a decimal field stands for: read leniently, rounded half to even. Nothing when the
 // rounded value lies outside the signed 32-bit range (infinite and NaN included).

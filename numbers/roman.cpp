@@ -120,7 +120,7 @@ QString romanNumeral(std::int32_t value)
     return numeral;
 }
 
-std::optional<QString> DecToRoman(const QString& decimalText)
+std::optional<QString> decToRoman(const QString& decimalText)
 {
     const std::optional<std::int32_t> value = wholeNumber(decimalText);
     if (!value)
@@ -128,7 +128,7 @@ std::optional<QString> DecToRoman(const QString& decimalText)
     return romanNumeral(*value);
 }
 
-RomanReading RomanToDec(const QString& numeral)
+std::optional<QString> romanToDec(const QString& numeral)
 {
     // Every symbol adds at most 1000, so no text that fits in memory can overflow this sum.
     std::int64_t sum = 0;
@@ -137,7 +137,7 @@ RomanReading RomanToDec(const QString& numeral)
         const char16_t x = numeral.at(i).unicode();
         const ReadSymbol* symbol = findSymbol(x);
         if (!symbol)
-            return RomanReading{QStringLiteral("0"), false};
+            return std::nullopt;
         const char16_t y = i + 1 < length ? numeral.at(i + 1).unicode() : u'\0';
         if (const SubtractivePair* pair = findPair(x, y)) {
             sum += pair->value;
@@ -146,7 +146,7 @@ RomanReading RomanToDec(const QString& numeral)
             sum += symbol->value;
         }
     }
-    return RomanReading{QString::number(sum), true};
+    return QString::number(sum);
 }
 
 } // namespace numbers

@@ -16,15 +16,10 @@ QString romanNumeral(std::int32_t value);
 
 // The roman numeral of a decimal field's text (read leniently, rounded half to even); nothing when the
 // rounded value lies outside the signed 32-bit range.
-std::optional<QString> DecToRoman(const QString& decimalText);
+std::optional<QString> decToRoman(const QString& decimalText);
 
-struct RomanReading
-{
-    QString decimal; // the value as decimal digits; "0" for an invalid numeral
-    bool valid = true; // false when a character is not one of M, D, C, L, X, V, I
-};
-
-// Reads a roman numeral (upper case only) into decimal digits.
-RomanReading RomanToDec(const QString& numeral);
+// Reads a roman numeral (upper case only) into decimal digits; nothing when a character is not one of
+// M, D, C, L, X, V, I.
+std::optional<QString> romanToDec(const QString& numeral);
 
 } // namespace numbers

@@ -3,6 +3,7 @@
 #include "gui/quick_tip_window.h"
 #include "gui/topic_dialog.h"
 #include "support/topics.h"
+#include "tables/help_texts.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -151,8 +152,8 @@ void TestAccessibility::everyControlHasAName_data()
 
 void TestAccessibility::everyControlHasAName()
 {
-    QFETCH(const tables::Topic*, topic);
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
+    QFETCH(const gui::Topic*, topic);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(*topic, nullptr);
     QVERIFY(dialog);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
@@ -187,10 +188,10 @@ void TestAccessibility::everyControlHasAName()
 void TestAccessibility::everyObjectOfTheTreeHasAName_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<const tables::Topic*>("topic");
-    QTest::newRow("main window") << QStringLiteral("frmMain") << static_cast<const tables::Topic*>(nullptr);
-    QTest::newRow("quick help") << QStringLiteral("frmQuickTip") << &tables::topics().front();
-    for (const tables::Topic& topic : tables::topics())
+    QTest::addColumn<const gui::Topic*>("topic");
+    QTest::newRow("main window") << QStringLiteral("frmMain") << static_cast<const gui::Topic*>(nullptr);
+    QTest::newRow("quick help") << QStringLiteral("frmQuickTip") << &gui::topics().front();
+    for (const gui::Topic& topic : gui::topics())
         QTest::newRow(topic.dialogName) << QString() << &topic;
 }
 
@@ -199,7 +200,7 @@ void TestAccessibility::everyObjectOfTheTreeHasAName_data()
 void TestAccessibility::everyObjectOfTheTreeHasAName()
 {
     QFETCH(QString, window);
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     std::unique_ptr<QWidget> shown;
     if (window == QLatin1String("frmMain"))
         shown = std::make_unique<app::MainWindow>();
@@ -207,7 +208,7 @@ void TestAccessibility::everyObjectOfTheTreeHasAName()
         shown = std::make_unique<gui::QuickTipWindow>(QString::fromUtf16(tables::helpCaption),
             QString::fromUtf8(topic->helpTopic), QString::fromUtf16(topic->helpText));
     else
-        shown = gui::TopicDialog::create(*topic, nullptr);
+        shown = gui::createDialog(*topic, nullptr);
     QVERIFY(shown);
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
@@ -217,7 +218,7 @@ void TestAccessibility::everyObjectOfTheTreeHasAName()
 
 void TestAccessibility::fieldsAreNamedAfterTheirUnit_data()
 {
-    QTest::addColumn<const tables::Topic*>("topic");
+    QTest::addColumn<const gui::Topic*>("topic");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
     QTest::newRow("linear field by its caption")
@@ -248,10 +249,10 @@ void TestAccessibility::fieldsAreNamedAfterTheirUnit_data()
 
 void TestAccessibility::fieldsAreNamedAfterTheirUnit()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     QFETCH(QString, field);
     QFETCH(QString, name);
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(*topic, nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     auto* widget = dialog->findChild<QWidget*>(field);
@@ -261,7 +262,7 @@ void TestAccessibility::fieldsAreNamedAfterTheirUnit()
 
 void TestAccessibility::tabWalksTheFocusOrder_data()
 {
-    QTest::addColumn<const tables::Topic*>("topic");
+    QTest::addColumn<const gui::Topic*>("topic");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("linear dialog") << &test_support::topic("Linear")
                                    << texts({"EBxCM", "EBxM", "EBxKM", "EBxIN", "EBxFT", "EBxYD", "EBxMI",
@@ -303,9 +304,9 @@ void TestAccessibility::tabWalksTheFocusOrder_data()
 
 void TestAccessibility::tabWalksTheFocusOrder()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     QFETCH(QStringList, order);
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(*topic, nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     QCOMPARE(
@@ -331,7 +332,7 @@ void TestAccessibility::tabWalksTheFocusOrder()
 
 void TestAccessibility::optionButtonsTakeArrowKeys()
 {
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(test_support::topic("Volume"), nullptr);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(test_support::topic("Volume"), nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     auto* metre = dialog->findChild<QRadioButton*>(QStringLiteral("optMeter"));

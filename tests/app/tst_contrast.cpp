@@ -3,6 +3,7 @@
 #include "gui/topic_dialog.h"
 #include "support/dark_palette.h"
 #include "support/topics.h"
+#include "tables/help_texts.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -61,15 +62,15 @@ std::unique_ptr<QWidget> openWindow(const QString& name)
     if (name == QLatin1String("main window")) {
         window = std::make_unique<app::MainWindow>();
     } else if (name == QLatin1String("quick help")) {
-        const tables::Topic& topic = tables::topics().front();
+        const gui::Topic& topic = gui::topics().front();
         window = std::make_unique<gui::QuickTipWindow>(QString::fromUtf16(tables::helpCaption),
             QString::fromLatin1(topic.helpTopic), QString::fromUtf16(topic.helpText));
     } else {
-        window = gui::TopicDialog::create(test_support::topic(qPrintable(name)), nullptr);
+        window = gui::createDialog(test_support::topic(qPrintable(name)), nullptr);
     }
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
-        qFatal("%s was not shown", qPrintable(name));
+        QTest::qFail(qPrintable(name + QStringLiteral(" was not shown")), __FILE__, __LINE__);
     for (QListWidget* list : window->findChildren<QListWidget*>())
         list->setCurrentRow(0);
     return window;
@@ -138,7 +139,7 @@ void addWindowRows()
     QTest::addColumn<QString>("window");
     QTest::newRow("main window") << QStringLiteral("main window");
     QTest::newRow("quick help") << QStringLiteral("quick help");
-    for (const tables::Topic& topic : tables::topics())
+    for (const gui::Topic& topic : gui::topics())
         QTest::newRow(topic.dialogName) << QString::fromLatin1(topic.key);
 }
 
@@ -270,10 +271,7 @@ void TestContrast::paperRectangleKeepsItsColours()
     QFETCH(bool, dark);
     if (dark)
         QApplication::setPalette(test_support::darkPalette());
-    const auto paper = std::find_if(tables::topics().begin(), tables::topics().end(),
-        [](const tables::Topic& topic) { return topic.shape == tables::DialogShape::PaperSizes; });
-    QVERIFY(paper != tables::topics().end());
-    const std::unique_ptr<QWidget> shown = openWindow(QString::fromLatin1(paper->key));
+    const std::unique_ptr<QWidget> shown = openWindow(QStringLiteral("Paper"));
     auto* shape = shown->findChild<QFrame*>(QStringLiteral("Shape1"));
     QVERIFY(shape);
     QVERIFY(shape->width() > 4 && shape->height() > 4);

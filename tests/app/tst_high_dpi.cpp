@@ -71,7 +71,7 @@ void TestHighDpi::iconsRenderSharpAtTwice_data()
     QTest::newRow("quick-help icon") << gui::QuickTipWindow(QString(), QString(), QString()).windowIcon();
     QTest::newRow("panel picture") << app::icons::panel();
     QTest::newRow("exit") << app::icons::exit();
-    for (const tables::Topic& topic : tables::topics())
+    for (const gui::Topic& topic : gui::topics())
         QTest::newRow(topic.picture) << app::icons::topic(topic);
 }
 
@@ -112,7 +112,7 @@ void TestHighDpi::picturesDrawnAheadAreThoseDrawnOnDemand_data()
     QTest::addColumn<QString>("name");
     for (const char* name : {"panel.svg", "tallyo97.svg", "exit.svg"})
         QTest::newRow(name) << QString::fromLatin1(name);
-    for (const tables::Topic& topic : tables::topics())
+    for (const gui::Topic& topic : gui::topics())
         QTest::newRow(topic.picture) << QString::fromLatin1(topic.picture);
 }
 
@@ -140,7 +140,7 @@ void TestHighDpi::picturesDrawnAheadAreThoseDrawnOnDemand()
 
 void TestHighDpi::paperRectangleKeepsItsLogicalSize()
 {
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(test_support::topic("Paper"), nullptr);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(test_support::topic("Paper"), nullptr);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     auto* list = dialog->findChild<QListWidget*>(QStringLiteral("List1"));

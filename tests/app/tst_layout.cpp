@@ -2,6 +2,7 @@
 #include "gui/quick_tip_window.h"
 #include "gui/topic_dialog.h"
 #include "support/topics.h"
+#include "tables/help_texts.h"
 #include "tables/paper_sizes.h"
 
 #include <QAbstractItemView>
@@ -608,7 +609,7 @@ void checkCloth(const Places& place)
     place.above("Frame6", "Command2");
 }
 
-void checkArrangement(const Places& place, const tables::Topic& topic)
+void checkArrangement(const Places& place, const gui::Topic& topic)
 {
     const QLatin1String dialog(topic.dialogName);
     if (dialog == QLatin1String("frmLinear"))
@@ -644,11 +645,11 @@ struct Showing
 // A six-figure result with four decimals, as the measure dialogs show a large value.
 const QString longResult = QStringLiteral("-888,888.8888");
 
-QList<Showing> showingsOf(const tables::Topic& topic)
+QList<Showing> showingsOf(const gui::Topic& topic)
 {
     QList<Showing> showings{{QStringLiteral("as opened"), true, [](QWidget*) {}}};
     const QLatin1String dialog(topic.dialogName);
-    if (topic.measure) {
+    if (topic.form) {
         showings.append({QStringLiteral("with long results"), true, [](QWidget* window) {
                              // The volume dialog's box edges hold what a user types for a box.
                              const QStringList edges{QStringLiteral("ebxLength"), QStringLiteral("ebxHeight"),
@@ -741,12 +742,12 @@ void TestLayout::cleanup()
 void TestLayout::addFontRows(bool perTopic)
 {
     QTest::addColumn<double>("fontScale");
-    QTest::addColumn<const tables::Topic*>("topic");
+    QTest::addColumn<const gui::Topic*>("topic");
     const std::pair<const char*, double> fonts[] = {{"default font", 1.0}, {"font 20 % larger", 1.2}};
     for (const auto& [name, scale] : fonts) {
         if (!perTopic)
-            QTest::newRow(name) << scale << static_cast<const tables::Topic*>(nullptr);
-        for (const tables::Topic& topic : perTopic ? tables::topics() : std::span<const tables::Topic>())
+            QTest::newRow(name) << scale << static_cast<const gui::Topic*>(nullptr);
+        for (const gui::Topic& topic : perTopic ? gui::topics() : std::span<const gui::Topic>())
             QTest::addRow("%s, %s", name, topic.dialogName) << scale << &topic;
     }
 }
@@ -831,7 +832,7 @@ void TestLayout::quickHelp_data()
 
 void TestLayout::quickHelp()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     useFont();
     gui::QuickTipWindow window(QString::fromUtf16(tables::helpCaption), QString::fromUtf8(topic->helpTopic),
         QString::fromUtf16(topic->helpText));
@@ -858,9 +859,9 @@ void TestLayout::dialogs_data()
 
 void TestLayout::dialogs()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     useFont();
-    std::unique_ptr<gui::TopicDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
+    std::unique_ptr<gui::TopicDialog> dialog = gui::createDialog(*topic, nullptr);
     QVERIFY(dialog);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

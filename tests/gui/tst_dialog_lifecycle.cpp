@@ -63,9 +63,9 @@ QAbstractButton* doneButton(QDialog* dialog)
 }
 
 // One opening; false when the dialog did not open or did not close.
-bool openAndClose(const tables::Topic& topic, int round)
+bool openAndClose(const gui::Topic& topic, int round)
 {
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(topic, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(topic, nullptr);
     if (!dialog)
         return false;
     dialog->show();
@@ -102,7 +102,7 @@ void TestDialogLifecycle::openingAThousandTimesLeavesNothingBehind_data()
 
 void TestDialogLifecycle::openingAThousandTimesLeavesNothingBehind()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     int round = 0;
     for (; round < warmUpOpenings; ++round)
         QVERIFY2(openAndClose(*topic, round), qPrintable(QStringLiteral("opening %1").arg(round)));

@@ -153,8 +153,8 @@ struct Trial
 class HostileInputRun final
 {
 public:
-    explicit HostileInputRun(const tables::Topic& topic)
-        : m_dialog(gui::TopicDialog::create(topic, nullptr))
+    explicit HostileInputRun(const gui::Topic& topic)
+        : m_dialog(gui::createDialog(topic, nullptr))
     { }
 
     QDialog* dialog() const { return m_dialog.get(); }
@@ -274,7 +274,7 @@ void TestHostileInput::everyFieldWithstandsHostileInput_data()
 
 void TestHostileInput::everyFieldWithstandsHostileInput()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     HostileInputRun run(*topic);
     QDialog* dialog = run.dialog();
     QVERIFY(dialog);
@@ -374,8 +374,8 @@ void TestHostileInput::everyListWithstandsTheKeyboard_data()
 // or nan, the dialog stays open, and lists that share a frame are linked and show the same position.
 void TestHostileInput::everyListWithstandsTheKeyboard()
 {
-    QFETCH(const tables::Topic*, topic);
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
+    QFETCH(const gui::Topic*, topic);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(*topic, nullptr);
     QVERIFY(dialog);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

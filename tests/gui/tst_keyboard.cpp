@@ -1,4 +1,3 @@
-#include "convert/measure_table.h"
 #include "gui/topic_dialog.h"
 #include "support/modal.h"
 #include "support/topics.h"
@@ -12,12 +11,13 @@
 namespace {
 
 // Opens the topic's dialog as the main window does and waits until it has the keyboard.
-std::unique_ptr<QDialog> openDialog(const tables::Topic& topic)
+std::unique_ptr<QDialog> openDialog(const gui::Topic& topic)
 {
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(topic, nullptr);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(topic, nullptr);
     dialog->show();
     if (!QTest::qWaitForWindowActive(dialog.get()))
-        qFatal("%s did not become active", topic.dialogName);
+        QTest::qFail(qPrintable(QLatin1String(topic.dialogName) + QStringLiteral(" did not become active")),
+            __FILE__, __LINE__);
     return dialog;
 }
 
@@ -55,8 +55,6 @@ private Q_SLOTS:
     void returnPressesTheFocusedButton();
     void returnElsewherePressesNoButton_data();
     void returnElsewherePressesNoButton();
-    void focusOrderNamesOnlyControlsOfItsDialog_data();
-    void focusOrderNamesOnlyControlsOfItsDialog();
 };
 
 void TestKeyboard::returnPressesTheFocusedButton_data()
@@ -66,7 +64,7 @@ void TestKeyboard::returnPressesTheFocusedButton_data()
 
 void TestKeyboard::returnPressesTheFocusedButton()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         std::unique_ptr<QDialog> dialog = openDialog(*topic);
         const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
@@ -112,7 +110,7 @@ void TestKeyboard::returnElsewherePressesNoButton_data()
 // refuse what it holds with a message.
 void TestKeyboard::returnElsewherePressesNoButton()
 {
-    QFETCH(const tables::Topic*, topic);
+    QFETCH(const gui::Topic*, topic);
     std::unique_ptr<QDialog> dialog = openDialog(*topic);
     // A first round gives every button the focus once, the second presses Return everywhere else.
     QStringList order;
@@ -133,25 +131,6 @@ void TestKeyboard::returnElsewherePressesNoButton()
             QVERIFY2(window.icon, qPrintable(name + QStringLiteral(" opened ") + window.title));
         QVERIFY2(dialog->isVisible(), qPrintable(name));
     }
-}
-
-void TestKeyboard::focusOrderNamesOnlyControlsOfItsDialog_data()
-{
-    QTest::addColumn<const tables::Topic*>("topic");
-    for (const tables::Topic& topic : tables::topics()) {
-        if (topic.measure && !topic.measure->focusOrder.empty())
-            QTest::newRow(topic.dialogName) << &topic;
-    }
-}
-
-// A measure table that gives its own focus order names only controls its dialog has: a misspelt name
-// would silently drop a control from the keyboard's way through the dialog.
-void TestKeyboard::focusOrderNamesOnlyControlsOfItsDialog()
-{
-    QFETCH(const tables::Topic*, topic);
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(*topic, nullptr);
-    for (const char* name : topic->measure->focusOrder)
-        QVERIFY2(dialog->findChild<QWidget*>(QLatin1String(name)), name);
 }
 
 QTEST_MAIN(TestKeyboard)

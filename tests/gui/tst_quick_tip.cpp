@@ -118,7 +118,7 @@ void TestQuickTip::everyDialogsHelp()
     QFETCH(QString, helpButton);
     QFETCH(QString, topic);
     QFETCH(QString, text);
-    std::unique_ptr<QDialog> dialog = gui::TopicDialog::create(test_support::topic(qPrintable(key)), nullptr);
+    std::unique_ptr<QDialog> dialog = gui::createDialog(test_support::topic(qPrintable(key)), nullptr);
     dialog->show();
     useEverything(dialog.get());
     const QStringList before = contentsOf(dialog.get());
@@ -132,7 +132,7 @@ void TestQuickTip::everyDialogsHelp()
     QCOMPARE(seen[0].topic, topic);
     QCOMPARE(seen[0].text, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QCOMPARE(seen[0].focused, QStringLiteral("btnOK"));
-    QCOMPARE(QString::fromUtf16(tables::findTopic(key)->helpText), text);
+    QCOMPARE(QString::fromUtf16(gui::findTopic(key)->helpText), text);
     QVERIFY(dialog->isVisible());
     QCOMPARE(contentsOf(dialog.get()), before);
 }

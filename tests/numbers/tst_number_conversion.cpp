@@ -2,49 +2,48 @@
 
 #include <QTest>
 
+using convert::Problem;
 using numbers::AddressField;
-using numbers::Message;
 using numbers::NumberField;
 using numbers::NumberTexts;
 
 Q_DECLARE_METATYPE(numbers::NumberField)
 Q_DECLARE_METATYPE(numbers::AddressField)
-Q_DECLARE_METATYPE(numbers::NumberTexts)
-Q_DECLARE_METATYPE(std::optional<numbers::Message>)
+Q_DECLARE_METATYPE(std::optional<convert::Problem>)
 Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
-
-// Field texts in the order binary, octal, decimal, hexadecimal, roman.
-NumberTexts texts(const QString& binary, const QString& octal, const QString& decimal,
-    const QString& hexadecimal, const QString& roman)
-{
-    return NumberTexts{binary, octal, decimal, hexadecimal, roman};
-}
 
 QString s(const char* text)
 {
     return QString::fromUtf8(text);
 }
 
-QString repeated(const char* text, int count)
+// Field texts written "binary|octal|decimal|hexadecimal|roman".
+QStringList fields(const QString& texts)
 {
-    return s(text).repeated(count);
+    return texts.split(u'|');
 }
 
-std::optional<Message> restriction(const char* text)
+QStringList fields(const char* texts)
 {
-    return Message{s(text), QStringLiteral("Input restriction")};
+    return fields(s(texts));
 }
 
-const std::optional<Message> noMessage;
-const std::optional<Message> outsideRange
-    = restriction("Sorry, no decimal values outside -2147483648 to 2147483647 please.");
-const std::optional<Message> invalidNumeral
-    = Message{QStringLiteral("Sorry, this is not a valid roman number."), QStringLiteral("Input check")};
+QStringList listOf(const NumberTexts& texts)
+{
+    return {texts.binary, texts.octal, texts.decimal, texts.hexadecimal, texts.roman};
+}
 
 // What the fields held before: every conversion must overwrite what it writes, and leave the rest.
-const NumberTexts earlier = texts(s("1"), s("1"), s("1"), s("1"), s("I"));
+NumberTexts earlierWith(NumberField field, const QString& typed)
+{
+    NumberTexts texts{s("1"), s("1"), s("1"), s("1"), s("I")};
+    texts[field] = typed;
+    return texts;
+}
+
+const std::optional<Problem> noProblem;
 
 } // namespace
 
@@ -64,225 +63,145 @@ private Q_SLOTS:
 void TestNumberConversion::numberField_data()
 {
     QTest::addColumn<NumberField>("field");
-    QTest::addColumn<NumberTexts>("before");
-    QTest::addColumn<NumberTexts>("after");
-    QTest::addColumn<std::optional<Message>>("message");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<std::optional<Problem>>("problem");
 
-    const auto typed = [](NumberField field, const QString& text) {
-        NumberTexts before = earlier;
-        before[field] = text;
-        return before;
-    };
+    const QString ones26 = s("1").repeated(26);
+    const QString symbols20 = s("M").repeated(20);
 
-    QTest::newRow("decimal 255") << NumberField::Decimal << typed(NumberField::Decimal, s("255"))
-                                 << texts(s("11111111"), s("377"), s("255"), s("FF"), s("CCLV")) << noMessage;
-    QTest::newRow("decimal 5 gives four binary digits")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("5"))
-        << texts(s("0101"), s("5"), s("5"), s("5"), s("V")) << noMessage;
-    QTest::newRow("decimal 16 gives eight binary digits")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("16"))
-        << texts(s("00010000"), s("20"), s("16"), s("10"), s("XVI")) << noMessage;
-    QTest::newRow("decimal 999999999 is accepted")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("999999999"))
-        << texts(s("00111011100110101100100111111111"), s("7346544777"), s("999999999"), s("3B9AC9FF"),
-               s("( 999999 M's)CMXCIX"))
-        << noMessage;
-    QTest::newRow("decimal -1 is written as its bit pattern")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("-1"))
-        << texts(repeated("1", 32), s("37777777777"), s("-1"), s("FFFFFFFF"), QString()) << noMessage;
-    QTest::newRow("decimal 12.5 rounds to even 12, typed text kept")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("12.5"))
-        << texts(s("1100"), s("14"), s("12.5"), s("C"), s("XII")) << noMessage;
-    QTest::newRow("decimal 13.5 rounds to even 14")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("13.5"))
-        << texts(s("1110"), s("16"), s("13.5"), s("E"), s("XIV")) << noMessage;
-    QTest::newRow("decimal with trailing letters")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("12abc"))
-        << texts(s("1100"), s("14"), s("12abc"), s("C"), s("XII")) << noMessage;
-    QTest::newRow("decimal in exponent form near the top")
-        << NumberField::Decimal << typed(NumberField::Decimal, s("2.1E9"))
-        << texts(s("01111101001010110111010100000000"), s("17512672400"), s("2.1E9"), s("7D2B7500"),
-               s("( 2100000 M's)"))
-        << noMessage;
+    QTest::newRow("decimal 255") << NumberField::Decimal << s("255") << fields("11111111|377|255|FF|CCLV")
+                                 << noProblem;
+    QTest::newRow("decimal with nine digits is accepted")
+        << NumberField::Decimal << s("999999999")
+        << fields("00111011100110101100100111111111|7346544777|999999999|3B9AC9FF|( 999999 M's)CMXCIX")
+        << noProblem;
+    QTest::newRow("decimal -1: binary from the bit pattern, no roman numeral")
+        << NumberField::Decimal << s("-1") << fields(s("1").repeated(32) + s("|37777777777|-1|FFFFFFFF|"))
+        << noProblem;
+    QTest::newRow("decimal keeps its typed text, every other field rounds it")
+        << NumberField::Decimal << s("12.5") << fields("1100|14|12.5|C|XII") << noProblem;
     QTest::newRow("empty decimal field")
-        << NumberField::Decimal << typed(NumberField::Decimal, QString())
-        << texts(s("0000"), s("0"), QString(), s("0"), QString()) << noMessage;
+        << NumberField::Decimal << QString() << fields("0000|0||0|") << noProblem;
 
-    QTest::newRow("binary 101 keeps its text")
-        << NumberField::Binary << typed(NumberField::Binary, s("101"))
-        << texts(s("101"), s("5"), s("5"), s("5"), s("V")) << noMessage;
-    QTest::newRow("binary 26 ones") << NumberField::Binary << typed(NumberField::Binary, repeated("1", 26))
-                                    << texts(repeated("1", 26), s("377777777"), s("67108863"), s("3FFFFFF"),
-                                           s("( 67108 M's)DCCCLXIII"))
-                                    << noMessage;
-    QTest::newRow("empty binary field") << NumberField::Binary << typed(NumberField::Binary, QString())
-                                        << texts(QString(), s("0"), s("0"), s("0"), QString()) << noMessage;
+    QTest::newRow("binary keeps its text")
+        << NumberField::Binary << s("101") << fields("101|5|5|5|V") << noProblem;
+    QTest::newRow("binary with 26 characters is accepted")
+        << NumberField::Binary << ones26
+        << fields(ones26 + s("|377777777|67108863|3FFFFFF|( 67108 M's)DCCCLXIII")) << noProblem;
+    QTest::newRow("empty binary field") << NumberField::Binary << QString() << fields("|0|0|0|") << noProblem;
 
-    QTest::newRow("octal ten sevens") << NumberField::Octal << typed(NumberField::Octal, s("7777777777"))
-                                      << texts(s("0011") + repeated("1", 28), s("7777777777"),
-                                             s("1073741823"), s("3FFFFFFF"), s("( 1073741 M's)DCCCXXIII"))
-                                      << noMessage;
-    QTest::newRow("octal 18 counts the 8")
-        << NumberField::Octal << typed(NumberField::Octal, s("18"))
-        << texts(s("00010000"), s("18"), s("16"), s("10"), s("XVI")) << noMessage;
-    QTest::newRow("empty octal field") << NumberField::Octal << typed(NumberField::Octal, QString())
-                                       << texts(s("0000"), QString(), s("0"), s("0"), QString()) << noMessage;
+    QTest::newRow("octal with 10 characters is accepted")
+        << NumberField::Octal << s("7777777777")
+        << fields(
+               s("0011") + s("1").repeated(28) + s("|7777777777|1073741823|3FFFFFFF|( 1073741 M's)DCCCXXIII"))
+        << noProblem;
+    QTest::newRow("empty octal field")
+        << NumberField::Octal << QString() << fields("0000||0|0|") << noProblem;
 
-    QTest::newRow("hexadecimal is upper-cased")
-        << NumberField::Hexadecimal << typed(NumberField::Hexadecimal, s("fffffff"))
-        << texts(repeated("1", 28), s("1777777777"), s("268435455"), s("FFFFFFF"), s("( 268435 M's)CDLV"))
-        << noMessage;
-    QTest::newRow("hexadecimal 1G: G adds no bits")
-        << NumberField::Hexadecimal << typed(NumberField::Hexadecimal, s("1G"))
-        << texts(s("0001"), s("20"), s("16"), s("1G"), s("XVI")) << noMessage;
+    QTest::newRow("hexadecimal with 7 characters is accepted and upper-cased")
+        << NumberField::Hexadecimal << s("fffffff")
+        << fields(s("1").repeated(28) + s("|1777777777|268435455|FFFFFFF|( 268435 M's)CDLV")) << noProblem;
     QTest::newRow("empty hexadecimal field leaves binary empty")
-        << NumberField::Hexadecimal << typed(NumberField::Hexadecimal, QString())
-        << texts(QString(), s("0"), s("0"), QString(), QString()) << noMessage;
+        << NumberField::Hexadecimal << QString() << fields("|0|0||") << noProblem;
     QTest::newRow("upper-casing keeps the length of the text")
-        << NumberField::Hexadecimal
-        << typed(NumberField::Hexadecimal, s("\uFB00\uFB00\uFB00\uFB00\uFB00\uFB00\uFB00"))
-        << texts(QString(), s("0"), s("0"), s("\uFB00\uFB00\uFB00\uFB00\uFB00\uFB00\uFB00"), QString())
-        << noMessage;
+        << NumberField::Hexadecimal << s("\uFB00").repeated(7)
+        << fields(s("|0|0|") + s("\uFB00").repeated(7) + s("|")) << noProblem;
 
     QTest::newRow("roman numeral is upper-cased and read")
-        << NumberField::Roman << typed(NumberField::Roman, s("mcmxciv"))
-        << texts(s("011111001010"), s("3712"), s("1994"), s("7CA"), s("MCMXCIV")) << noMessage;
+        << NumberField::Roman << s("mcmxciv") << fields("011111001010|3712|1994|7CA|MCMXCIV") << noProblem;
     QTest::newRow("roman numeral keeps its unusual form")
-        << NumberField::Roman << typed(NumberField::Roman, s("xiiii"))
-        << texts(s("1110"), s("16"), s("14"), s("E"), s("XIIII")) << noMessage;
-    QTest::newRow("twenty M symbols")
-        << NumberField::Roman << typed(NumberField::Roman, repeated("M", 20))
-        << texts(s("0100111000100000"), s("47040"), s("20000"), s("4E20"), repeated("M", 20)) << noMessage;
-    QTest::newRow("empty roman field") << NumberField::Roman << typed(NumberField::Roman, QString())
-                                       << texts(s("0000"), s("0"), s("0"), s("0"), QString()) << noMessage;
-    QTest::newRow("digit in a roman numeral")
-        << NumberField::Roman << typed(NumberField::Roman, s("X1"))
-        << texts(s("0000"), s("0"), s("0"), s("0"), s("X1")) << invalidNumeral;
-    QTest::newRow("count form typed back is not a numeral")
-        << NumberField::Roman << typed(NumberField::Roman, s("( 21 M's)"))
-        << texts(s("0000"), s("0"), s("0"), s("0"), s("( 21 M'S)")) << invalidNumeral;
+        << NumberField::Roman << s("xiiii") << fields("1110|16|14|E|XIIII") << noProblem;
+    QTest::newRow("roman with 20 characters is accepted")
+        << NumberField::Roman << symbols20 << fields(s("0100111000100000|47040|20000|4E20|") + symbols20)
+        << noProblem;
+    QTest::newRow("empty roman field")
+        << NumberField::Roman << QString() << fields("0000|0|0|0|") << noProblem;
+    QTest::newRow("count form typed back converts as 0, questioned and upper-cased")
+        << NumberField::Roman << s("( 21 M's)") << fields("0000|0|0|0|( 21 M'S)")
+        << std::optional<Problem>(Problem::InvalidRomanNumeral);
 }
 
 void TestNumberConversion::numberField()
 {
     QFETCH(NumberField, field);
-    QFETCH(NumberTexts, before);
-    QFETCH(NumberTexts, after);
-    QFETCH(std::optional<Message>, message);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, after);
+    QFETCH(std::optional<Problem>, problem);
 
-    const numbers::NumberOutcome outcome = numbers::returnInNumberField(field, before);
-    QVERIFY(!outcome.refused());
-    QCOMPARE(outcome.texts->binary, after.binary);
-    QCOMPARE(outcome.texts->octal, after.octal);
-    QCOMPARE(outcome.texts->decimal, after.decimal);
-    QCOMPARE(outcome.texts->hexadecimal, after.hexadecimal);
-    QCOMPARE(outcome.texts->roman, after.roman);
-    QCOMPARE(outcome.message.has_value(), message.has_value());
-    if (message) {
-        QCOMPARE(outcome.message->text, message->text);
-        QCOMPARE(outcome.message->title, message->title);
-    }
-    QCOMPARE(outcome.invalidNumeral(), message.has_value());
+    const convert::Outcome<NumberTexts> outcome
+        = numbers::returnInNumberField(field, earlierWith(field, typed));
+    QVERIFY(outcome.value);
+    QCOMPARE(listOf(*outcome.value), after);
+    QCOMPARE(outcome.problem, problem);
 }
 
 void TestNumberConversion::refusedInput_data()
 {
     QTest::addColumn<NumberField>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<Message>>("message");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Problem>("problem");
 
-    const auto tooLong = restriction;
     QTest::newRow("binary with 27 characters")
-        << NumberField::Binary << repeated("1", 27)
-        << tooLong("Sorry, no binary values with more than 26 digits please.");
+        << NumberField::Binary << s("1").repeated(27) << Problem::BinaryTooLong;
     QTest::newRow("octal with 11 characters")
-        << NumberField::Octal << s("77777777770")
-        << tooLong("Sorry, no octal values with more than 10 digits please.");
+        << NumberField::Octal << s("77777777770") << Problem::OctalTooLong;
     QTest::newRow("decimal with 10 characters")
-        << NumberField::Decimal << s("1000000000")
-        << tooLong("Sorry, no decimal values with more than 9 digits please.");
-    QTest::newRow("largest value is too long to type")
-        << NumberField::Decimal << s("2147483647")
-        << tooLong("Sorry, no decimal values with more than 9 digits please.");
+        << NumberField::Decimal << s("1000000000") << Problem::DecimalTooLong;
     QTest::newRow("every character counts, blanks too")
-        << NumberField::Decimal << s("1 2 3 4 5 ")
-        << tooLong("Sorry, no decimal values with more than 9 digits please.");
+        << NumberField::Decimal << s("1 2 3 4 5 ") << Problem::DecimalTooLong;
     QTest::newRow("hexadecimal with 8 characters")
-        << NumberField::Hexadecimal << s("10000000")
-        << tooLong("Sorry, no hexadecimal values with more than 7 digits please.");
+        << NumberField::Hexadecimal << s("10000000") << Problem::HexadecimalTooLong;
     QTest::newRow("roman with 21 characters")
-        << NumberField::Roman << repeated("M", 21)
-        << tooLong("Sorry, no roman numbers with more than 20 digits please.");
-    QTest::newRow("roman with 21 foreign characters")
-        << NumberField::Roman << repeated("a", 21)
-        << tooLong("Sorry, no roman numbers with more than 20 digits please.");
-
-    QTest::newRow("9E9 fits in nine characters") << NumberField::Decimal << s("9E9") << outsideRange;
-    QTest::newRow("1E300") << NumberField::Decimal << s("1E300") << outsideRange;
-    QTest::newRow("-3E9") << NumberField::Decimal << s("-3E9") << outsideRange;
-    QTest::newRow("just below the range") << NumberField::Decimal << s("-2.15E9") << outsideRange;
-    QTest::newRow("just above the range") << NumberField::Decimal << s("2.15E9") << outsideRange;
-    QTest::newRow("too large for a double") << NumberField::Decimal << s("1E999") << outsideRange;
-    QTest::newRow("too small for a double") << NumberField::Decimal << s("-1D999") << outsideRange;
+        << NumberField::Roman << s("M").repeated(21) << Problem::RomanTooLong;
+    QTest::newRow("roman length is checked before the symbols")
+        << NumberField::Roman << s("a").repeated(21) << Problem::RomanTooLong;
+    // Only the decimal field can stand for a value outside 32 bits in the characters it accepts.
+    QTest::newRow("decimal 9E9 fits in nine characters but not in 32 bits")
+        << NumberField::Decimal << s("9E9") << Problem::DecimalOutOfRange;
 }
 
 void TestNumberConversion::refusedInput()
 {
     QFETCH(NumberField, field);
-    QFETCH(QString, text);
-    QFETCH(std::optional<Message>, message);
+    QFETCH(QString, typed);
+    QFETCH(Problem, problem);
 
-    NumberTexts before = earlier;
-    before[field] = text;
-    const numbers::NumberOutcome outcome = numbers::returnInNumberField(field, before);
-    QVERIFY(outcome.refused());
-    QVERIFY(!outcome.invalidNumeral());
-    QVERIFY(outcome.message.has_value());
-    QCOMPARE(outcome.message->text, message->text);
-    QCOMPARE(outcome.message->title, message->title);
+    const convert::Outcome<NumberTexts> outcome
+        = numbers::returnInNumberField(field, earlierWith(field, typed));
+    QVERIFY(!outcome.value);
+    QCOMPARE(outcome.problem, std::optional<Problem>(problem));
 }
 
 void TestNumberConversion::addressField_data()
 {
     QTest::addColumn<AddressField>("field");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<std::optional<QString>>("otherText");
-    QTest::addColumn<std::optional<Message>>("message");
+    QTest::addColumn<std::optional<Problem>>("problem");
 
-    const std::optional<Message> hexadecimalMessage = Message{
-        QStringLiteral("Please enter a 12 digit hexadecimal value."), QStringLiteral("Input Validation")};
-    const std::optional<Message> kanonicalMessage = Message{
-        QStringLiteral("Please enter a 12 digit kanonical value."), QStringLiteral("Input Validation")};
     const std::optional<QString> unchanged;
 
     QTest::newRow("hexadecimal to kanonical") << AddressField::Hexadecimal << s("00000C123456")
-                                              << std::optional<QString>(s("00000384C2A6")) << noMessage;
+                                              << std::optional<QString>(s("00000384C2A6")) << noProblem;
     QTest::newRow("kanonical to hexadecimal") << AddressField::Kanonical << s("00000384C2A6")
-                                              << std::optional<QString>(s("00000C123456")) << noMessage;
-    QTest::newRow("hexadecimal too short")
-        << AddressField::Hexadecimal << s("00000C12345") << unchanged << hexadecimalMessage;
-    QTest::newRow("hexadecimal with separators")
-        << AddressField::Hexadecimal << s("00-00-0C-12-34-56") << unchanged << hexadecimalMessage;
-    QTest::newRow("kanonical too short")
-        << AddressField::Kanonical << QString() << unchanged << kanonicalMessage;
-    QTest::newRow("kanonical with a blank")
-        << AddressField::Kanonical << s("00000 84C2A6") << unchanged << kanonicalMessage;
+                                              << std::optional<QString>(s("00000C123456")) << noProblem;
+    QTest::newRow("hexadecimal refused") << AddressField::Hexadecimal << s("00000C12345") << unchanged
+                                         << std::optional<Problem>(Problem::HexadecimalAddressInvalid);
+    QTest::newRow("kanonical refused") << AddressField::Kanonical << s("00000 84C2A6") << unchanged
+                                       << std::optional<Problem>(Problem::KanonicalAddressInvalid);
 }
 
 void TestNumberConversion::addressField()
 {
     QFETCH(AddressField, field);
-    QFETCH(QString, text);
+    QFETCH(QString, typed);
     QFETCH(std::optional<QString>, otherText);
-    QFETCH(std::optional<Message>, message);
+    QFETCH(std::optional<Problem>, problem);
 
-    const numbers::AddressOutcome outcome = numbers::returnInAddressField(field, text);
-    QCOMPARE(outcome.otherText, otherText);
-    QCOMPARE(outcome.message.has_value(), message.has_value());
-    if (message) {
-        QCOMPARE(outcome.message->text, message->text);
-        QCOMPARE(outcome.message->title, message->title);
-    }
+    const convert::Outcome<QString> outcome = numbers::returnInAddressField(field, typed);
+    QCOMPARE(outcome.value, otherText);
+    QCOMPARE(outcome.problem, problem);
 }
 
 QTEST_GUILESS_MAIN(TestNumberConversion)

@@ -2,11 +2,6 @@
 
 #include <QTest>
 
-using numbers::BinToDec;
-using numbers::HexToBin;
-using numbers::HexToDec;
-using numbers::OctToDec;
-
 using DigitRoutine = std::optional<QString> (*)(const QString&);
 Q_DECLARE_METATYPE(DigitRoutine)
 Q_DECLARE_METATYPE(std::optional<QString>)
@@ -43,13 +38,11 @@ void TestNumberSystems::digitStrings_data()
     QTest::addColumn<QString>("digits");
     QTest::addColumn<std::optional<QString>>("expected");
 
-    const DigitRoutine bin = BinToDec;
-    const DigitRoutine oct = OctToDec;
-    const DigitRoutine hex = HexToDec;
+    const DigitRoutine bin = numbers::binToDec;
+    const DigitRoutine oct = numbers::octToDec;
+    const DigitRoutine hex = numbers::hexToDec;
 
     QTest::newRow("binary 101 is five") << bin << QStringLiteral("101") << text("5");
-    QTest::newRow("binary 26 ones") << bin << QStringLiteral("11111111111111111111111111")
-                                    << text("67108863");
     QTest::newRow("binary empty text is zero") << bin << QString() << text("0");
     QTest::newRow("binary digit 2 counts with its face value") << bin << QStringLiteral("2") << text("2");
     QTest::newRow("binary 12 is 1*2+2") << bin << QStringLiteral("12") << text("4");
@@ -64,7 +57,6 @@ void TestNumberSystems::digitStrings_data()
     QTest::newRow("binary 32 ones leave the range")
         << bin << QStringLiteral("11111111111111111111111111111111") << outOfRange;
 
-    QTest::newRow("octal ten sevens") << oct << QStringLiteral("7777777777") << text("1073741823");
     QTest::newRow("octal 18 counts the 8 with its face value") << oct << QStringLiteral("18") << text("16");
     QTest::newRow("octal empty text is zero") << oct << QString() << text("0");
     QTest::newRow("octal ten nines stay in range")
@@ -75,14 +67,12 @@ void TestNumberSystems::digitStrings_data()
     QTest::newRow("octal eleven sevens leave the range")
         << oct << QStringLiteral("77777777777") << outOfRange;
 
-    QTest::newRow("hexadecimal seven F") << hex << QStringLiteral("FFFFFFF") << text("268435455");
-    QTest::newRow("hexadecimal lower case letters") << hex << QStringLiteral("fffffff") << text("268435455");
+    QTest::newRow("hexadecimal upper-case letters") << hex << QStringLiteral("ABCDEF") << text("11259375");
+    QTest::newRow("hexadecimal lower-case letters") << hex << QStringLiteral("abcdef") << text("11259375");
     QTest::newRow("hexadecimal 1G: G is a zero digit") << hex << QStringLiteral("1G") << text("16");
-    QTest::newRow("hexadecimal 7CA") << hex << QStringLiteral("7CA") << text("1994");
     QTest::newRow("hexadecimal empty text is zero") << hex << QString() << text("0");
     QTest::newRow("hexadecimal largest value") << hex << QStringLiteral("7FFFFFFF") << text("2147483647");
     QTest::newRow("hexadecimal 80000000 leaves the range") << hex << QStringLiteral("80000000") << outOfRange;
-    QTest::newRow("hexadecimal eight F leave the range") << hex << QStringLiteral("FFFFFFFF") << outOfRange;
 }
 
 void TestNumberSystems::digitStrings()
@@ -100,17 +90,14 @@ void TestNumberSystems::hexToBin_data()
 
     QTest::newRow("one digit keeps its leading zero") << QStringLiteral("5") << QStringLiteral("0101");
     QTest::newRow("two digits") << QStringLiteral("1F") << QStringLiteral("00011111");
-    QTest::newRow("FF") << QStringLiteral("FF") << QStringLiteral("11111111");
     QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("0000");
     QTest::newRow("empty text gives no digits") << QString() << QString();
     QTest::newRow("G adds no bits") << QStringLiteral("1G") << QStringLiteral("0001");
-    QTest::newRow("lower case letters") << QStringLiteral("aB") << QStringLiteral("10101011");
     QTest::newRow("every digit") << QStringLiteral("0123456789ABCDEF")
                                  << QStringLiteral(
                                         "0000000100100011010001010110011110001001101010111100110111101111");
     QTest::newRow("every lower-case letter")
         << QStringLiteral("abcdef") << QStringLiteral("101010111100110111101111");
-    QTest::newRow("7CA") << QStringLiteral("7CA") << QStringLiteral("011111001010");
     QTest::newRow("minus sign adds nothing") << QStringLiteral("-1") << QStringLiteral("0001");
     QTest::newRow("minus one as bit pattern")
         << QStringLiteral("FFFFFFFF") << QStringLiteral("11111111111111111111111111111111");
@@ -120,7 +107,7 @@ void TestNumberSystems::hexToBin()
 {
     QFETCH(QString, digits);
     QFETCH(QString, expected);
-    QCOMPARE(HexToBin(digits), expected);
+    QCOMPARE(numbers::hexToBin(digits), expected);
 }
 
 void TestNumberSystems::decimalField_data()
@@ -132,44 +119,20 @@ void TestNumberSystems::decimalField_data()
     QTest::newRow("255") << QStringLiteral("255") << text("377") << text("FF");
     QTest::newRow("16") << QStringLiteral("16") << text("20") << text("10");
     QTest::newRow("empty text is zero") << QString() << text("0") << text("0");
-    QTest::newRow("minus one is all bits set")
-        << QStringLiteral("-1") << text("37777777777") << text("FFFFFFFF");
     QTest::newRow("half rounds down to even 12") << QStringLiteral("12.5") << text("14") << text("C");
     QTest::newRow("half rounds up to even 14") << QStringLiteral("13.5") << text("16") << text("E");
-    QTest::newRow("below half rounds down") << QStringLiteral("12.49") << text("14") << text("C");
-    QTest::newRow("above half rounds up") << QStringLiteral("12.51") << text("15") << text("D");
-    QTest::newRow("negative half rounds to even")
-        << QStringLiteral("-2.5") << text("37777777776") << text("FFFFFFFE");
-    QTest::newRow("minus a half is zero") << QStringLiteral("-0.5") << text("0") << text("0");
-    QTest::newRow("letters end the number") << QStringLiteral("12abc") << text("14") << text("C");
-    QTest::newRow("blanks are skipped") << QStringLiteral("1 000") << text("1750") << text("3E8");
-    QTest::newRow("exponent form") << QStringLiteral("2.5E3") << text("4704") << text("9C4");
-    QTest::newRow("exponent form near the top")
-        << QStringLiteral("2.1E9") << text("17512672400") << text("7D2B7500");
-    QTest::newRow("exponent form near the bottom")
-        << QStringLiteral("-2.1E9") << text("20265105400") << text("82D48B00");
     QTest::newRow("largest value") << QStringLiteral("2147483647") << text("17777777777") << text("7FFFFFFF");
-    QTest::newRow("largest value with a fraction below a half")
-        << QStringLiteral("2147483647.4") << text("17777777777") << text("7FFFFFFF");
-    QTest::newRow("half below the largest value rounds to even")
-        << QStringLiteral("2147483646.5") << text("17777777776") << text("7FFFFFFE");
+    QTest::newRow("minus one is all bits set")
+        << QStringLiteral("-1") << text("37777777777") << text("FFFFFFFF");
+    QTest::newRow("negative value as its bit pattern")
+        << QStringLiteral("-2.1E9") << text("20265105400") << text("82D48B00");
     QTest::newRow("smallest value") << QStringLiteral("-2147483648") << text("20000000000")
                                     << text("80000000");
-    QTest::newRow("half below the smallest value rounds back to it")
-        << QStringLiteral("-2147483648.5") << text("20000000000") << text("80000000");
 
-    QTest::newRow("one above the largest value") << QStringLiteral("2147483648") << outOfRange << outOfRange;
-    QTest::newRow("half above the largest value rounds out of range")
-        << QStringLiteral("2147483647.5") << outOfRange << outOfRange;
-    QTest::newRow("one below the smallest value")
-        << QStringLiteral("-2147483649") << outOfRange << outOfRange;
-    QTest::newRow("more than a half below the smallest value")
-        << QStringLiteral("-2147483648.6") << outOfRange << outOfRange;
-    QTest::newRow("9E9 in nine characters") << QStringLiteral("9E9") << outOfRange << outOfRange;
+    QTest::newRow("9E9 fits in nine characters but not in 32 bits")
+        << QStringLiteral("9E9") << outOfRange << outOfRange;
     QTest::newRow("1E300") << QStringLiteral("1E300") << outOfRange << outOfRange;
     QTest::newRow("-3E9") << QStringLiteral("-3E9") << outOfRange << outOfRange;
-    QTest::newRow("too large for a double") << QStringLiteral("1E400") << outOfRange << outOfRange;
-    QTest::newRow("too small for a double") << QStringLiteral("-1D999") << outOfRange << outOfRange;
 }
 
 void TestNumberSystems::decimalField()
@@ -188,17 +151,32 @@ void TestNumberSystems::wholeNumber_data()
     QTest::addColumn<int>("expected");
 
     QTest::newRow("plain") << QStringLiteral("255") << true << 255;
-    QTest::newRow("2.5 rounds to 2") << QStringLiteral("2.5") << true << 2;
-    QTest::newRow("3.5 rounds to 4") << QStringLiteral("3.5") << true << 4;
-    QTest::newRow("0.5 rounds to 0") << QStringLiteral("0.5") << true << 0;
-    QTest::newRow("1.5 rounds to 2") << QStringLiteral("1.5") << true << 2;
-    QTest::newRow("-3.5 rounds to -4") << QStringLiteral("-3.5") << true << -4;
+    QTest::newRow("letters end the number") << QStringLiteral("12abc") << true << 12;
     QTest::newRow("text without a number is zero") << QStringLiteral("abc") << true << 0;
-    QTest::newRow("smallest") << QStringLiteral("-2147483648") << true << -2147483647 - 1;
+    QTest::newRow("2.5 rounds down to even 2") << QStringLiteral("2.5") << true << 2;
+    QTest::newRow("3.5 rounds up to even 4") << QStringLiteral("3.5") << true << 4;
+    QTest::newRow("0.5 rounds to 0") << QStringLiteral("0.5") << true << 0;
+    QTest::newRow("below a half rounds down") << QStringLiteral("12.49") << true << 12;
+    QTest::newRow("above a half rounds up") << QStringLiteral("12.51") << true << 13;
+    QTest::newRow("-2.5 rounds to even -2") << QStringLiteral("-2.5") << true << -2;
+    QTest::newRow("-3.5 rounds to even -4") << QStringLiteral("-3.5") << true << -4;
+    QTest::newRow("minus a half is zero") << QStringLiteral("-0.5") << true << 0;
     QTest::newRow("largest") << QStringLiteral("2147483647") << true << 2147483647;
-    QTest::newRow("above the range") << QStringLiteral("2147483648") << false << 0;
-    QTest::newRow("below the range") << QStringLiteral("-2147483649") << false << 0;
-    QTest::newRow("infinity") << QStringLiteral("1E999") << false << 0;
+    QTest::newRow("largest with a fraction below a half")
+        << QStringLiteral("2147483647.4") << true << 2147483647;
+    QTest::newRow("half below the largest rounds to even")
+        << QStringLiteral("2147483646.5") << true << 2147483646;
+    QTest::newRow("smallest") << QStringLiteral("-2147483648") << true << -2147483647 - 1;
+    QTest::newRow("half below the smallest rounds back to it")
+        << QStringLiteral("-2147483648.5") << true << -2147483647 - 1;
+
+    QTest::newRow("one above the largest") << QStringLiteral("2147483648") << false << 0;
+    QTest::newRow("half above the largest rounds out of range")
+        << QStringLiteral("2147483647.5") << false << 0;
+    QTest::newRow("one below the smallest") << QStringLiteral("-2147483649") << false << 0;
+    QTest::newRow("more than a half below the smallest") << QStringLiteral("-2147483648.6") << false << 0;
+    QTest::newRow("too large for a double") << QStringLiteral("1E400") << false << 0;
+    QTest::newRow("too small for a double") << QStringLiteral("-1D999") << false << 0;
 }
 
 void TestNumberSystems::wholeNumber()

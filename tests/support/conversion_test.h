@@ -1,77 +1,64 @@
 #pragma once
 
-#include "convert/measure_table.h"
+#include "convert/measure.h"
 
 #include <QList>
 #include <QStringList>
 #include <QTest>
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 namespace test_support {
 
-// Field names and their texts: what a test expects a field to show, or what it stands in before Return.
-using FieldTextList = QList<std::pair<const char*, const char*>>;
+// Units and their texts: what a test expects a unit to show, or what stands in it before Return.
+using UnitTexts = QList<std::pair<int, const char*>>;
 
-// The index of a field in a dialog's table, or -1.
-inline int fieldIndex(const convert::MeasureTable& table, const QString& name)
+// Return in the field of `source` after typing `typed` there, with every other unit empty or as `given`.
+inline convert::Outcome<QStringList> typeAndConvert(
+    const convert::Measure& measure, int source, const QString& typed, const UnitTexts& given = {})
 {
-    for (std::size_t i = 0; i < table.fields.size(); ++i) {
-        if (name == QLatin1String(table.fields[i].name))
-            return static_cast<int>(i);
-    }
-    return -1;
+    QStringList texts(static_cast<qsizetype>(measure.units.size()));
+    for (const auto& [unit, text] : given)
+        texts[unit] = QLatin1String(text);
+    texts[source] = typed;
+    return convert::runConversion(measure, texts, source);
 }
 
-// Return in `source` after typing `typed` there, with every other field empty or as `given`.
-inline std::optional<QStringList> typeAndConvert(const convert::MeasureTable& table, const QString& source,
-    const QString& typed, const FieldTextList& given = {})
+// Refused as out of range: no text changes and the user is told why.
+inline bool refusedOutOfRange(const convert::Outcome<QStringList>& outcome)
 {
-    QStringList texts(static_cast<qsizetype>(table.fields.size()));
-    for (const auto& [field, text] : given)
-        texts[fieldIndex(table, QLatin1String(field))] = QLatin1String(text);
-    texts[fieldIndex(table, source)] = typed;
-    return convert::runConversion(table, texts, fieldIndex(table, source));
+    return !outcome.value && outcome.problem == convert::Problem::ResultOutOfRange;
 }
 
-// Compares the named fields of a conversion's result; fields not named are not checked.
-inline void compareFields(
-    const convert::MeasureTable& table, const QStringList& texts, const FieldTextList& expected)
+inline QString unitName(const convert::Measure& measure, int unit)
 {
-    QCOMPARE(texts.size(), static_cast<qsizetype>(table.fields.size()));
-    for (const auto& [field, text] : expected) {
-        const int index = fieldIndex(table, QLatin1String(field));
-        QVERIFY2(index >= 0, field);
-        QCOMPARE(texts.at(index), QLatin1String(text));
-    }
+    const convert::Unit& described = measure.units[static_cast<std::size_t>(unit)];
+    return QString::fromUtf8(described.caption)
+        + (described.abbreviation ? QStringLiteral(" (%1)").arg(QLatin1String(described.abbreviation))
+                                  : QString());
 }
 
-// Compares every field of a conversion's result. `expected` names each field of the dialog exactly once,
-// so no field's factor can go unchecked; all differences are reported together.
-inline void compareEveryField(
-    const convert::MeasureTable& table, const QStringList& texts, const FieldTextList& expected)
+// Compares every unit's text of a conversion's result. `expected` names each unit of the measure exactly
+// once, so no unit's factor can go unchecked; all differences are reported together.
+inline void compareEveryUnit(
+    const convert::Measure& measure, const QStringList& texts, const UnitTexts& expected)
 {
-    QCOMPARE(texts.size(), static_cast<qsizetype>(table.fields.size()));
+    QCOMPARE(texts.size(), static_cast<qsizetype>(measure.units.size()));
     QStringList problems;
     if (expected.size() != texts.size())
-        problems.append(
-            QStringLiteral("%1 expected texts for %2 fields").arg(expected.size()).arg(texts.size()));
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        const char* name = table.fields[static_cast<std::size_t>(i)].name;
-        const auto isField = [name](const std::pair<const char*, const char*>& entry) {
-            return qstrcmp(entry.first, name) == 0;
-        };
-        const auto named = std::count_if(expected.cbegin(), expected.cend(), isField);
+        problems.append(QStringLiteral("%1 expected texts for %2 units").arg(expected.size()).arg(texts.size()));
+    for (int unit = 0; unit < static_cast<int>(texts.size()); ++unit) {
+        const auto isUnit = [unit](const std::pair<int, const char*>& entry) { return entry.first == unit; };
+        const auto named = std::count_if(expected.cbegin(), expected.cend(), isUnit);
         if (named != 1) {
-            problems.append(QStringLiteral("%1 named %2 times").arg(QLatin1String(name)).arg(named));
+            problems.append(QStringLiteral("%1 named %2 times").arg(unitName(measure, unit)).arg(named));
             continue;
         }
-        const QString want = QLatin1String(std::find_if(expected.cbegin(), expected.cend(), isField)->second);
-        if (texts.at(i) != want) {
+        const QString want = QString::fromUtf8(std::find_if(expected.cbegin(), expected.cend(), isUnit)->second);
+        if (texts.at(unit) != want) {
             problems.append(QStringLiteral("%1 shows \"%2\", expected \"%3\"")
-                                .arg(QLatin1String(name), texts.at(i), want));
+                                .arg(unitName(measure, unit), texts.at(unit), want));
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("; "))));

@@ -17,6 +17,15 @@
 // as a user would and measuring where things lie.
 namespace test_support {
 
+// What a helper gives back when it cannot find what a test asked for: the running test is marked failed
+// with `why`, and goes on with a stand-in of no dialog, instead of the whole test program ending.
+template <typename Widget> Widget* failedLookup(const QString& why)
+{
+    QTest::qFail(qPrintable(why), __FILE__, __LINE__);
+    static Widget* const standIn = new Widget;
+    return standIn;
+}
+
 // The dialog's line edit of that name; null when there is none, so that a test can check for it.
 inline QLineEdit* field(QWidget* dialog, const QString& name)
 {
@@ -28,14 +37,12 @@ inline QLineEdit* field(QWidget* dialog, const char* name)
     return field(dialog, QString(QLatin1String(name)));
 }
 
-// A field the test cannot go on without: a missing one stops the test with its name rather than with a
+// A field the test cannot go on without: a missing one fails the test with its name rather than with a
 // null pointer.
 inline QLineEdit* requiredField(QWidget* dialog, const QString& name)
 {
     QLineEdit* found = field(dialog, name);
-    if (!found)
-        qFatal("no field %s", qPrintable(name));
-    return found;
+    return found ? found : failedLookup<QLineEdit>(QStringLiteral("no field ") + name);
 }
 
 inline QLineEdit* requiredField(QWidget* dialog, const char* name)
@@ -79,9 +86,7 @@ inline QRect placeOf(QWidget* dialog, QWidget* widget)
 inline QRect placeOf(QWidget* dialog, const QString& name)
 {
     auto* widget = dialog->findChild<QWidget*>(name);
-    if (!widget)
-        qFatal("no widget %s", qPrintable(name));
-    return placeOf(dialog, widget);
+    return placeOf(dialog, widget ? widget : failedLookup<QWidget>(QStringLiteral("no widget ") + name));
 }
 
 inline QRect placeOf(QWidget* dialog, const char* name)
