@@ -18,6 +18,24 @@ using namespace tables;
 
 namespace {
 
+// The objectNames of each group's frame and of its lists (American, British, European), in the order of
+// the groups.
+struct GroupNames
+{
+    const char* frame;
+    std::array<const char*, sizeSystemCount> lists;
+};
+
+constexpr GroupNames groupNames[] = {
+    {"Frame1", {"lbxMenSuitUS", "lbxMenSuitUK", "lbxMenSuitEU"}},
+    {"Frame2", {"lbxWomSuitUS", "lbxWomSuitUK", "lbxWomSuitEU"}},
+    {"Frame3", {"lbxMenShirtUS", "lbxMenShirtUK", "lbxMenShirtEU"}},
+    {"Frame4", {"lbxWomBloUS", "lbxWomBloUK", "lbxWomBloEU"}},
+    {"Frame5", {"lbxMenShoeUS", "lbxMenShoeUK", "lbxMenShoeEU"}},
+    {"Frame6", {"lbxWomShoeUS", "lbxWomShoeUK", "lbxWomShoeEU"}},
+    {"Frame7", {"lbxKidUS", "lbxKidUK", "lbxKidEU"}},
+};
+
 // Places in twips: frames and buttons in the client area, headings and lists inside their frame.
 constexpr Designed client{0, 0, 7095, 4470};
 // Two columns, four rows, filled row by row.
@@ -51,11 +69,13 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
     std::vector<QGroupBox*> frames;
     std::vector<std::array<QLabel*, sizeSystemCount>> headings;
     m_groups.reserve(groups.size());
+    Q_ASSERT(groups.size() == std::size(groupNames));
     int labelNumber = 0;
-    for (const ClothingGroup& group : groups) {
+    for (std::size_t index = 0; index < groups.size(); ++index) {
+        const ClothingGroup& group = groups[index];
         const QString caption = group.caption.toString();
         auto* frame = new QGroupBox(caption, this);
-        frame->setObjectName(group.frameName.toString());
+        frame->setObjectName(QLatin1String(groupNames[index].frame));
         frame->setAccessibleName(caption);
         // The caption is bold; the frame's contents keep the plain font set on each of them below.
         frame->setFont(captionFont);
@@ -72,7 +92,7 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
             labels[static_cast<std::size_t>(column)] = label;
 
             auto* list = new QComboBox(frame);
-            list->setObjectName(group.listNames[static_cast<std::size_t>(column)].toString());
+            list->setObjectName(QLatin1String(groupNames[index].lists[static_cast<std::size_t>(column)]));
             list->setAccessibleName(caption + QStringLiteral(", ") + heading);
             // The entries the list opens to are named after the list, too.
             list->view()->setAccessibleName(list->accessibleName());

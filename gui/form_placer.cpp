@@ -54,16 +54,17 @@ FormPlacer& FormPlacer::moving(QWidget* widget)
     return *this;
 }
 
-void FormPlacer::move(int left, int top)
+double FormPlacer::designedGap(const QWidget* before, Qt::Orientation orientation) const
 {
-    m_last->move(std::max(m_last->x(), left), std::max(m_last->y(), top));
+    const Designed& mine = m_designed.value(m_last);
+    const Designed& theirs = m_designed.value(before);
+    return orientation == Qt::Horizontal ? mine.left - theirs.left - theirs.width
+                                         : mine.top - theirs.top - theirs.height;
 }
 
 FormPlacer& FormPlacer::rightOf(const QWidget* before)
 {
-    const Designed& mine = m_designed.value(m_last);
-    const Designed& theirs = m_designed.value(before);
-    return rightOf(before, mine.left - theirs.left - theirs.width);
+    return rightOf(before, designedGap(before, Qt::Horizontal));
 }
 
 FormPlacer& FormPlacer::rightOf(const QWidget* before, double gapTwips)
@@ -73,15 +74,13 @@ FormPlacer& FormPlacer::rightOf(const QWidget* before, double gapTwips)
 
 FormPlacer& FormPlacer::rightOf(int at)
 {
-    move(at, m_last->y());
+    m_last->move(std::max(m_last->x(), at), m_last->y());
     return *this;
 }
 
 FormPlacer& FormPlacer::below(const QWidget* before)
 {
-    const Designed& mine = m_designed.value(m_last);
-    const Designed& theirs = m_designed.value(before);
-    return below(before, mine.top - theirs.top - theirs.height);
+    return below(before, designedGap(before, Qt::Vertical));
 }
 
 FormPlacer& FormPlacer::below(const QWidget* before, double gapTwips)
@@ -91,7 +90,7 @@ FormPlacer& FormPlacer::below(const QWidget* before, double gapTwips)
 
 FormPlacer& FormPlacer::below(int at)
 {
-    move(m_last->x(), at);
+    m_last->move(m_last->x(), std::max(m_last->y(), at));
     return *this;
 }
 

@@ -62,7 +62,8 @@ public:
 
 private:
     QRect pixels(const Designed& designed) const;
-    void move(int left, int top);
+    // How far the design sets the control last put after `before`, in twips.
+    double designedGap(const QWidget* before, Qt::Orientation orientation) const;
 
     QWidget* m_form;
     QHash<const QWidget*, Designed> m_designed;

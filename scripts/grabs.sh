@@ -21,9 +21,9 @@ if [ "${1:-}" = "--compare" ]; then
     exit
 fi
 folder=${1:?usage: scripts/grabs.sh FOLDER}
-scripts/build-bench.sh tallyo97_grab_windows
+scripts/build-bench.sh tallyo97_screenshot
 export QT_QPA_PLATFORM=offscreen
-build/bench/bench/tallyo97_grab_windows "$folder/scale1"
-QT_SCALE_FACTOR=2 build/bench/bench/tallyo97_grab_windows "$folder/scale2"
-build/bench/bench/tallyo97_grab_windows "$folder/larger-font" 1.2
+build/bench/bench/tallyo97_screenshot --every "$folder/scale1"
+QT_SCALE_FACTOR=2 build/bench/bench/tallyo97_screenshot --every "$folder/scale2"
+build/bench/bench/tallyo97_screenshot --every "$folder/larger-font" 1.2
 echo "Pictures in $folder: $(find "$folder" -name '*.png' | wc -l)"

@@ -72,15 +72,13 @@ constexpr SizeRow children[] = {
 };
 
 constexpr ClothingGroup groupTable[] = {
-    {u"Frame1", u"Men's Suits and Overcoats", {u"lbxMenSuitUS", u"lbxMenSuitUK", u"lbxMenSuitEU"}, menSuits},
-    {u"Frame2", u"Women's Suits and Dresses", {u"lbxWomSuitUS", u"lbxWomSuitUK", u"lbxWomSuitEU"},
-        womenSuits},
-    {u"Frame3", u"Men's Shirts", {u"lbxMenShirtUS", u"lbxMenShirtUK", u"lbxMenShirtEU"}, menShirts},
-    {u"Frame4", u"Women's Blouses and Sweaters", {u"lbxWomBloUS", u"lbxWomBloUK", u"lbxWomBloEU"},
-        womenBlouses},
-    {u"Frame5", u"Men's Shoes", {u"lbxMenShoeUS", u"lbxMenShoeUK", u"lbxMenShoeEU"}, menShoes},
-    {u"Frame6", u"Women's Shoes", {u"lbxWomShoeUS", u"lbxWomShoeUK", u"lbxWomShoeEU"}, womenShoes},
-    {u"Frame7", u"Children's Clothes", {u"lbxKidUS", u"lbxKidUK", u"lbxKidEU"}, children},
+    {u"Men's Suits and Overcoats", menSuits},
+    {u"Women's Suits and Dresses", womenSuits},
+    {u"Men's Shirts", menShirts},
+    {u"Women's Blouses and Sweaters", womenBlouses},
+    {u"Men's Shoes", menShoes},
+    {u"Women's Shoes", womenShoes},
+    {u"Children's Clothes", children},
 };
 
 constexpr QStringView systemHeadings[sizeSystemCount] = {u"American", u"British", u"European"};

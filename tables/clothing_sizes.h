@@ -22,9 +22,7 @@ using SizeRow = std::array<QStringView, sizeSystemCount>;
 
 struct ClothingGroup
 {
-    QStringView frameName;
     QStringView caption;
-    std::array<QStringView, sizeSystemCount> listNames;
     std::span<const SizeRow> rows;
 };
 
