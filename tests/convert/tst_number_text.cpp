@@ -18,6 +18,7 @@ private Q_SLOTS:
     void readNumberLongTexts();
     void plainText_data();
     void plainText();
+    void plainTextReadsBackAcrossTheRange();
     void plainTextSingle_data();
     void plainTextSingle();
     void formatDisplay_data();
@@ -139,6 +140,28 @@ void TestNumberText::plainText()
     QCOMPARE(convert::plainText(value), text);
     // Whatever is written reads back to the value it stands for.
     QCOMPARE(convert::plainText(convert::readNumber(text)), text);
+}
+
+// Every power of ten and its neighbours, from the smallest subnormal to the largest double, in both
+// signs: the text reads back to the value rounded to fifteen digits, and writing that gives the text.
+void TestNumberText::plainTextReadsBackAcrossTheRange()
+{
+    QList<double> values = {std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min(),
+        std::numeric_limits<double>::max(), 1e15, 1e-4};
+    for (int exponent = -323; exponent <= 308; ++exponent) {
+        const double power = std::pow(10.0, exponent);
+        values << power << std::nextafter(power, 0.0) << std::nextafter(power, HUGE_VAL) << power * 0.5;
+    }
+    for (const double magnitude : std::as_const(values)) {
+        for (const double value : {magnitude, -magnitude}) {
+            const QString text = convert::plainText(value);
+            const double back = convert::readNumber(text);
+            QVERIFY2(std::isfinite(back), qPrintable(text));
+            QCOMPARE(convert::plainText(back), text);
+            if (std::fabs(value) >= std::numeric_limits<double>::min())
+                QVERIFY2(std::fabs(back - value) <= std::fabs(value) * 1e-14, qPrintable(text));
+        }
+    }
 }
 
 void TestNumberText::plainTextSingle_data()
