@@ -74,7 +74,6 @@ void clickDone(QWidget* dialog)
 struct Opening
 {
     QString dialog;
-    QString focused;
     QStringList differences;
     bool closedByDone = false;
 };
@@ -84,9 +83,7 @@ QList<Opening> openingsBy(QWidget* window, const std::function<void()>& open)
 {
     QList<Opening> openings;
     test_support::answerModals(window, open, {.act = [&](QWidget* dialog) {
-        Opening opening{dialog->objectName(), {}, differencesFromDesign(dialog), false};
-        if (QWidget* focus = dialog->focusWidget())
-            opening.focused = focus->objectName();
+        Opening opening{dialog->objectName(), differencesFromDesign(dialog), false};
         useEverything(dialog);
         clickDone(dialog);
         opening.closedByDone = !dialog->isVisible();
@@ -217,8 +214,6 @@ void TestMainWindow::toolBar()
         }
         QCOMPARE(actions[i]->toolTip(), tips[i]);
         QVERIFY(!actions[i]->icon().isNull());
-        // The images are vectors: a larger rendering is drawn afresh, not scaled up.
-        QCOMPARE(actions[i]->icon().pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
     }
 }
 
@@ -228,31 +223,22 @@ void TestMainWindow::everyTopicOpensInItsDesignedState_data()
     QTest::addColumn<QString>("menuEntry");
     QTest::addColumn<int>("shortcut");
     QTest::addColumn<QString>("dialog");
-    QTest::addColumn<QString>("focused");
     QTest::newRow("linear") << "Linear"
-                            << "mnuMeasureLinear" << int(Qt::Key_L) << "frmLinear"
-                            << "EBxCM";
+                            << "mnuMeasureLinear" << int(Qt::Key_L) << "frmLinear";
     QTest::newRow("surface") << "Surface"
-                             << "mnuMeasureSurface" << int(Qt::Key_S) << "frmSurface"
-                             << "EbxQM";
+                             << "mnuMeasureSurface" << int(Qt::Key_S) << "frmSurface";
     QTest::newRow("volume") << "Volume"
-                            << "mnuMeasureVolume" << int(Qt::Key_V) << "frmVolume"
-                            << "EBxCM3";
+                            << "mnuMeasureVolume" << int(Qt::Key_V) << "frmVolume";
     QTest::newRow("weight") << "Weight"
-                            << "mnuMeasureWeight" << int(Qt::Key_W) << "frmWeight"
-                            << "Command1";
+                            << "mnuMeasureWeight" << int(Qt::Key_W) << "frmWeight";
     QTest::newRow("paper") << "Paper"
-                           << "mnuMeasurePaper" << int(Qt::Key_P) << "frmPaper"
-                           << "List1";
+                           << "mnuMeasurePaper" << int(Qt::Key_P) << "frmPaper";
     QTest::newRow("number") << "Number"
-                            << "mnuMeasureNumber" << int(Qt::Key_N) << "frmNumber"
-                            << "ebxDec";
+                            << "mnuMeasureNumber" << int(Qt::Key_N) << "frmNumber";
     QTest::newRow("clothing") << "Cloth"
-                              << "mnuMeasureCloth" << int(Qt::Key_C) << "frmCloth"
-                              << "lbxMenSuitUS";
+                              << "mnuMeasureCloth" << int(Qt::Key_C) << "frmCloth";
     QTest::newRow("miscellaneous") << "Misc"
-                                   << "mnuMeasureMiscellaneous" << int(Qt::Key_M) << "frmMisc"
-                                   << "ebxCelsius";
+                                   << "mnuMeasureMiscellaneous" << int(Qt::Key_M) << "frmMisc";
 }
 
 // Every way to a topic opens its dialog, fresh each time: nothing used in one opening shows in the next.
@@ -262,7 +248,6 @@ void TestMainWindow::everyTopicOpensInItsDesignedState()
     QFETCH(QString, menuEntry);
     QFETCH(int, shortcut);
     QFETCH(QString, dialog);
-    QFETCH(QString, focused);
     QWidget* window = m_window.get();
     QAction* button = window->findChild<QAction*>(QStringLiteral("Toolbar1_") + key);
     QVERIFY(button);
@@ -287,7 +272,6 @@ void TestMainWindow::everyTopicOpensInItsDesignedState()
         const QList<Opening> openings = openingsBy(window, open);
         QVERIFY2(openings.size() == 1, way);
         QCOMPARE(openings[0].dialog, dialog);
-        QCOMPARE(openings[0].focused, focused);
         QVERIFY2(openings[0].differences.isEmpty(), qPrintable(openings[0].differences.join(u", ")));
         QVERIFY(openings[0].closedByDone);
     }

@@ -1,3 +1,4 @@
+#include "convert/outcome.h"
 #include "gui/topic_dialog.h"
 #include "support/modal.h"
 #include "support/topics.h"
@@ -338,6 +339,8 @@ void TestHostileInput::boxCalculatorWithstandsHostileEdges()
         return std::pair{textsOf(units), messages};
     };
 
+    const convert::Message missing = convert::messageFor(convert::Problem::BoxEdgeMissing);
+    const QString emptyEdge = missing.title + QStringLiteral(": ") + missing.text;
     QStringList faults;
     for (const QString& unit : {QStringLiteral("optMeter"), QStringLiteral("optFeet")}) {
         for (const HostileInput& input : hostileInputs()) {
@@ -349,10 +352,7 @@ void TestHostileInput::boxCalculatorWithstandsHostileEdges()
                 faults.append(where + QStringLiteral("a partial result, %1 fields").arg(changed));
             if (!messages.isEmpty() && changed != 0)
                 faults.append(where + QStringLiteral("fields changed despite ") + messages.join(u'|'));
-            if (input.text.isEmpty()
-                != (messages
-                    == QStringList{QStringLiteral(
-                        "Input Validation: Please enter Length, Height and Width of the box.")}))
+            if (input.text.isEmpty() != (messages == QStringList{emptyEdge}))
                 faults.append(where + QStringLiteral("messages: ") + messages.join(u'|'));
             for (const QString& text : after) {
                 if (showsInfinityOrNan(text) || (text != untouched && !isDisplayText(text)))

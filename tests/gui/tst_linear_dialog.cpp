@@ -1,149 +1,81 @@
-#include "convert/linear.h"
 #include "gui/measure_dialog.h"
 #include "support/dialog_test.h"
-#include "support/modal.h"
 #include "support/topics.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
 
-const QStringList fieldNames
-    = {QStringLiteral("EBxCM"), QStringLiteral("EBxM"), QStringLiteral("EBxKM"), QStringLiteral("EBxIN"),
-        QStringLiteral("EBxFT"), QStringLiteral("EBxYD"), QStringLiteral("EBxMI"), QStringLiteral("EBxNMI")};
+struct Unit
+{
+    const char* field;
+    const char* captionName;
+    const char* caption;
+    const char* abbreviationName; // nullptr where the unit has no abbreviation
+    const char* abbreviation;
+};
+
+const Unit units[] = {
+    {"EBxCM", "LblCentimetre", "Centimeter", "Label3", "cm"},
+    {"EBxM", "LblMetre", "Meter", "Label5", "m"},
+    {"EBxKM", "LblKilometre", "Kilometer", "Label7", "km"},
+    {"EBxIN", "LblInch", "Inch", "Label9", "in."},
+    {"EBxFT", "LblFeet", "Feet", "Label11", "ft."},
+    {"EBxYD", "LblYard", "Yard", "Label2", "yd."},
+    {"EBxMI", "LblMile", "Mile", "Label4", "mi."},
+    {"EBxNMI", "LblNauticMile", "Nautical Mile", nullptr, ""},
+};
 
 } // namespace
 
-using test_support::answerModals;
-using test_support::field;
-using test_support::fieldTexts;
-using test_support::SeenModal;
+using test_support::labelFor;
+using test_support::labelRightOf;
+using test_support::requiredField;
 
+// The linear dialog's own texts. What it shares with the other measure dialogs is tested over all of
+// them (tst_measure_dialogs, tst_keyboard, tst_accessibility).
 class TestLinearDialog final : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void layoutAndNames();
-    void returnConvertsAndKeepsTheDialogOpen();
-    void otherKeysChangeNothing();
-    void focusOrder();
-    void outOfRangeShowsAMessageAndChangesNothing();
-    void doneCloses();
+    void windowIsCaptionedLinearMeasure();
+    void everyFieldIsLabelledWithItsUnit();
 };
 
-void TestLinearDialog::layoutAndNames()
+void TestLinearDialog::windowIsCaptionedLinearMeasure()
 {
-    gui::MeasureDialog dialog(test_support::topic("Linear"));
-    QCOMPARE(dialog.objectName(), QStringLiteral("frmLinear"));
+    const gui::MeasureDialog dialog(test_support::topic("Linear"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Linear Measure"));
-    for (const QString& name : fieldNames) {
-        QLineEdit* edit = field(&dialog, name);
-        QVERIFY2(edit, qPrintable(name));
-        QVERIFY(edit->text().isEmpty());
-    }
-    const QList<std::pair<const char*, const char*>> labels
-        = {{"LblCentimetre", "Centimeter"}, {"LblMetre", "Meter"}, {"LblKilometre", "Kilometer"},
-            {"LblInch", "Inch"}, {"LblFeet", "Feet"}, {"LblYard", "Yard"}, {"LblMile", "Mile"},
-            {"LblNauticMile", "Nautical Mile"}, {"Label3", "cm"}, {"Label5", "m"}, {"Label7", "km"},
-            {"Label9", "in."}, {"Label11", "ft."}, {"Label2", "yd."}, {"Label4", "mi."}};
-    for (const auto& [name, text] : labels) {
-        auto* label = dialog.findChild<QLabel*>(QLatin1String(name));
-        QVERIFY2(label, name);
-        QCOMPARE(label->text(), QLatin1String(text));
-    }
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("LblMetre"))->palette().color(QPalette::WindowText),
-        QColor(0, 0, 128));
-    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("&Done"));
-    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("&Help"));
 }
 
-void TestLinearDialog::returnConvertsAndKeepsTheDialogOpen()
+// Above each field its caption in dark blue, right of it its abbreviation.
+void TestLinearDialog::everyFieldIsLabelledWithItsUnit()
 {
     gui::MeasureDialog dialog(test_support::topic("Linear"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QLineEdit* kilometres = field(&dialog, QStringLiteral("EBxKM"));
-    kilometres->setFocus();
-    QTest::keyClicks(kilometres, QStringLiteral("1"));
-    QTest::keyClick(kilometres, Qt::Key_Return);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.result(), 0);
-    const QStringList expected = {QStringLiteral("100,000.00"), QStringLiteral("1,000.00"),
-        QStringLiteral("1.00"), QStringLiteral("39,370.08"), QStringLiteral("3,280.84"),
-        QStringLiteral("1,093.61"), QStringLiteral("0.62"), QStringLiteral("0.54")};
-    QCOMPARE(fieldTexts(&dialog, fieldNames), expected);
-
-    // Return in a field that shows a grouped result converts its first group only.
-    QLineEdit* yards = field(&dialog, QStringLiteral("EBxYD"));
-    yards->setFocus();
-    QTest::keyClick(yards, Qt::Key_Enter);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(field(&dialog, QStringLiteral("EBxFT"))->text(), QStringLiteral("3.00"));
-    QCOMPARE(yards->text(), QStringLiteral("1,093.61"));
-}
-
-void TestLinearDialog::otherKeysChangeNothing()
-{
-    gui::MeasureDialog dialog(test_support::topic("Linear"));
-    dialog.show();
-    QLineEdit* metres = field(&dialog, QStringLiteral("EBxM"));
-    QTest::keyClicks(metres, QStringLiteral("12\t"));
-    QTest::keyClick(metres, Qt::Key_Tab);
-    for (const QString& name : fieldNames) {
-        if (name != QLatin1String("EBxM"))
-            QVERIFY(field(&dialog, name)->text().isEmpty());
+    const QString format = QStringLiteral("%1: %2 \"%3\" in %4, then \"%5\", %6 \"%7\"");
+    QStringList seen;
+    QStringList expected;
+    for (const Unit& unit : units) {
+        QLineEdit* field = requiredField(&dialog, unit.field);
+        const QLabel* caption = labelFor(&dialog, field);
+        QVERIFY2(caption, unit.field);
+        const QLabel* abbreviation = unit.abbreviationName
+            ? dialog.findChild<QLabel*>(QLatin1String(unit.abbreviationName))
+            : nullptr;
+        seen << format.arg(QLatin1String(unit.field), caption->objectName(), caption->text(),
+            caption->palette().color(QPalette::WindowText).name(), labelRightOf(&dialog, field),
+            abbreviation ? abbreviation->objectName() : QString(),
+            abbreviation ? abbreviation->text() : QString());
+        expected << format.arg(QLatin1String(unit.field), QLatin1String(unit.captionName),
+            QLatin1String(unit.caption), QStringLiteral("#000080"), QLatin1String(unit.abbreviation),
+            QLatin1String(unit.abbreviationName), QLatin1String(unit.abbreviation));
     }
-}
-
-void TestLinearDialog::focusOrder()
-{
-    gui::MeasureDialog dialog(test_support::topic("Linear"));
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QStringList order;
-    for (int i = 0; i < 11; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(order,
-        QStringList({QStringLiteral("EBxCM"), QStringLiteral("EBxM"), QStringLiteral("EBxKM"),
-            QStringLiteral("EBxIN"), QStringLiteral("EBxFT"), QStringLiteral("EBxYD"),
-            QStringLiteral("EBxMI"), QStringLiteral("EBxNMI"), QStringLiteral("Command1"),
-            QStringLiteral("Command2"), QStringLiteral("EBxCM")}));
-}
-
-void TestLinearDialog::outOfRangeShowsAMessageAndChangesNothing()
-{
-    gui::MeasureDialog dialog(test_support::topic("Linear"));
-    dialog.show();
-    QLineEdit* metres = field(&dialog, QStringLiteral("EBxM"));
-    QTest::keyClicks(metres, QStringLiteral("2"));
-    QTest::keyClick(metres, Qt::Key_Return);
-    QStringList before = fieldTexts(&dialog, fieldNames);
-
-    QLineEdit* kilometres = field(&dialog, QStringLiteral("EBxKM"));
-    kilometres->clear();
-    QTest::keyClicks(kilometres, QStringLiteral("1E306"));
-    before[2] = QStringLiteral("1E306");
-    const QList<SeenModal> seen
-        = answerModals(&dialog, [&] { QTest::keyClick(kilometres, Qt::Key_Return); }, {.pressReturn = true});
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().title, QStringLiteral("Input restriction"));
-    QCOMPARE(seen.first().text, QStringLiteral("Sorry, this value gives a result out of range."));
-    QCOMPARE(fieldTexts(&dialog, fieldNames), before);
-    QVERIFY(dialog.isVisible());
-}
-
-void TestLinearDialog::doneCloses()
-{
-    gui::MeasureDialog dialog(test_support::topic("Linear"));
-    dialog.show();
-    dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    QVERIFY(!dialog.isVisible());
+    QCOMPARE(seen, expected);
 }
 
 QTEST_MAIN(TestLinearDialog)

@@ -112,8 +112,6 @@ QList<SeenModal> TestNumberDialog::typeAndReturn(const QString& name, const QStr
 void TestNumberDialog::captionsAndLabels()
 {
     QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Number Conversions"));
-    QCOMPARE(m_dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("&Done"));
-    QCOMPARE(m_dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("&Help"));
 
     struct Expected
     {
