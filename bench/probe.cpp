@@ -1,13 +1,16 @@
 #include "bench/probe.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
@@ -65,6 +68,37 @@ void waitForFirstPaint(QWidget* window)
     if (watcher) {
         window->removeEventFilter(watcher);
         delete watcher;
+    }
+}
+
+std::unique_ptr<QDialog> openAndPaint(
+    const std::function<std::unique_ptr<QDialog>()>& make, qint64* elapsedNs)
+{
+    const qint64 started = monotonicNs();
+    std::unique_ptr<QDialog> dialog = make();
+    // As exec() shows it, without the nested event loop that would wait for the dialog to close.
+    dialog->setModal(true);
+    dialog->show();
+    waitForFirstPaint(dialog.get());
+    *elapsedNs = monotonicNs() - started;
+    return dialog;
+}
+
+void reportOpenings(const std::function<std::unique_ptr<QDialog>()>& make, int again)
+{
+    std::vector<qint64> times;
+    for (int i = 0; i <= again; ++i) {
+        qint64 elapsed = 0;
+        openAndPaint(make, &elapsed).reset();
+        // Lets the closed dialog's window go before the next is made.
+        QCoreApplication::processEvents();
+        times.push_back(elapsed);
+    }
+    report("open_first_ns", times.front());
+    if (times.size() > 1) {
+        std::vector<qint64> later(times.begin() + 1, times.end());
+        std::sort(later.begin(), later.end());
+        report("open_again_ns", later[later.size() / 2]);
     }
 }
 
