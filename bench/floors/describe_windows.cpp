@@ -3,7 +3,7 @@
 // drawn in). With --floor it writes each dialog's controls instead as the rows of its design floor's
 // table (bench/floors/floor_form.h), which is how the floors' tables were made; a control the floor
 // form cannot show is reported on standard error. Run at the default font and scale factor 1, under the
-// platform the benchmark runs on (scripts/floors.sh --describe).
+// platform the benchmark runs on (scripts/bench.sh --describe).
 //   tallyo97_describe_windows [--floor] [KEY...]   the windows of the given toolbar keys, or all
 #include "app/application.h"
 #include "app/main_window.h"
