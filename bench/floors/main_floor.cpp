@@ -101,9 +101,11 @@ MainFloor::MainFloor()
 
 QIcon programIcon()
 {
+    // The window system is given the icon at these sizes in device pixels, whatever the scale factor.
     QIcon icon;
     for (const int size : {16, 32, 64, 128})
-        icon.addPixmap(picture("tallyo97", size, size));
+        icon.addPixmap(QPixmap::fromImage(QImage(
+            picturePixels("tallyo97", size, size, 1), size, size, QImage::Format_ARGB32_Premultiplied)));
     return icon;
 }
 
