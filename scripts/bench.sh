@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 unset QT_QPA_PLATFORM
 screen="-screen 0 1280x1024x24"
 xvfb=(xvfb-run -a -s "$screen")
-quiet() { grep -v XDG_RUNTIME_DIR >&2 || true; }
+quiet() { grep -v -e XDG_RUNTIME_DIR -e propagateSizeHints >&2 || true; }
 bin=build/bench/bench
 
 case "${1:-}" in

@@ -145,6 +145,7 @@ int main(int argc, char* argv[])
 
     out << "| Window | Size (device pixels) | QWidget::grab() |"
         << (QGuiApplication::platformName() == QLatin1String("xcb") ? " The X server's pixels |" : "")
+        << "\n|---|---|---|" << (QGuiApplication::platformName() == QLatin1String("xcb") ? "---|" : "")
         << '\n';
     check(QStringLiteral("frmMain"), &programWindow, &floorWindow);
     // The dialogs open over their main windows, as the program opens them.
