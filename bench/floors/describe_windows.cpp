@@ -151,6 +151,7 @@ void describe(const QWidget* widget, int depth)
 
 QTextStream errors(stderr);
 
+// A text as a UTF-16 literal of C++ source, every character beyond ASCII as a universal character name.
 QString floorText(const QString& text)
 {
     QString escaped;
@@ -160,10 +161,8 @@ QString floorText(const QString& text)
         if (c.unicode() < 0x80)
             escaped += c;
         else
-            escaped += QStringLiteral("\\u%1")
-                           .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                           .toUpper()
-                           .replace(QStringLiteral("\\U"), QStringLiteral("\\u"));
+            escaped
+                += QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
     }
     return QStringLiteral("u\"") + escaped + u'"';
 }
