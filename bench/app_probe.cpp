@@ -1,11 +1,13 @@
 // Tallyo 97's dialogs as the benchmark sees them: the program's own start-up, built from the same library,
 // then every dialog opened from the main window and painted, a conversion timed in each, and the peak
-// memory once every dialog has been open. (Start-up itself is timed from outside, on the program.)
+// memory once every dialog has been open. With a dialog's key (its toolbar key in lower case) the probe
+// opens only that dialog, once right after start-up and a few times more, to be set beside the dialog's
+// design floor (tallyo97_bench_floor_app). (Start-up itself is timed from outside, on the program.)
+//   tallyo97_bench_app [KEY]
 #include "app/application.h"
 #include "app/main_window.h"
 #include "bench/probe.h"
-#include "gui/topic_dialog.h"
-#include "gui/topics.h"
+#include "bench/program_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,8 +23,10 @@
 
 namespace {
 
+using bench::program::Topic;
+
 // A topic's name in the report: its toolbar key in lower case.
-QByteArray reportKey(const gui::Topic& topic)
+QByteArray reportKey(const Topic& topic)
 {
     return QByteArray(topic.key).toLower();
 }
@@ -56,14 +60,9 @@ qint64 median(std::vector<qint64> values)
     return values[values.size() / 2];
 }
 
-std::unique_ptr<QDialog> openAndPaint(const gui::Topic& topic, QWidget* parent, qint64* elapsedNs)
+std::unique_ptr<QDialog> openAndPaint(const Topic& topic, QWidget* parent, qint64* elapsedNs)
 {
-    const qint64 started = bench::monotonicNs();
-    std::unique_ptr<QDialog> dialog = gui::createDialog(topic, parent);
-    dialog->show();
-    bench::waitForFirstPaint(dialog.get());
-    *elapsedNs = bench::monotonicNs() - started;
-    return dialog;
+    return bench::openAndPaint([&] { return bench::program::createDialog(topic, parent); }, elapsedNs);
 }
 
 // Times `action` many times after `prepare`, which is not timed, and returns the median.
@@ -116,7 +115,18 @@ int main(int argc, char* argv[])
     window.show();
     bench::waitForFirstPaint(&window);
 
-    for (const gui::Topic& topic : gui::topics()) {
+    if (argc > 1) {
+        for (const Topic& topic : bench::program::topics()) {
+            if (reportKey(topic) == argv[1]) {
+                bench::reportOpenings(
+                    [&] { return bench::program::createDialog(topic, &window); }, warmOpens);
+                return 0;
+            }
+        }
+        return 2;
+    }
+
+    for (const Topic& topic : bench::program::topics()) {
         qint64 elapsed = 0;
         std::unique_ptr<QDialog> dialog = openAndPaint(topic, &window, &elapsed);
         bench::report(
@@ -128,7 +138,7 @@ int main(int argc, char* argv[])
     }
     bench::report("peak_kib", bench::peakResidentKiB());
 
-    for (const gui::Topic& topic : gui::topics()) {
+    for (const Topic& topic : bench::program::topics()) {
         std::vector<qint64> times;
         for (int i = 0; i < warmOpens; ++i) {
             qint64 elapsed = 0;

@@ -1,13 +1,16 @@
 #include "bench/probe.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
@@ -57,6 +60,13 @@ qint64 monotonicNs()
     return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
+qint64 threadCpuNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
 void waitForFirstPaint(QWidget* window)
 {
     QPointer<PaintWatcher> watcher = new PaintWatcher(window, false);
@@ -65,6 +75,48 @@ void waitForFirstPaint(QWidget* window)
     if (watcher) {
         window->removeEventFilter(watcher);
         delete watcher;
+    }
+}
+
+std::unique_ptr<QDialog> openAndPaint(
+    const std::function<std::unique_ptr<QDialog>()>& make, qint64* elapsedNs, qint64* cpuNs)
+{
+    const qint64 cpuStarted = threadCpuNs();
+    const qint64 started = monotonicNs();
+    std::unique_ptr<QDialog> dialog = make();
+    // As exec() shows it, without the nested event loop that would wait for the dialog to close.
+    dialog->setModal(true);
+    dialog->show();
+    waitForFirstPaint(dialog.get());
+    *elapsedNs = monotonicNs() - started;
+    if (cpuNs)
+        *cpuNs = threadCpuNs() - cpuStarted;
+    return dialog;
+}
+
+void reportOpenings(const std::function<std::unique_ptr<QDialog>()>& make, int again)
+{
+    std::vector<qint64> times;
+    std::vector<qint64> cpuTimes;
+    for (int i = 0; i <= again; ++i) {
+        qint64 elapsed = 0;
+        qint64 cpu = 0;
+        openAndPaint(make, &elapsed, &cpu).reset();
+        // Lets the closed dialog's window go before the next is made.
+        QCoreApplication::processEvents();
+        times.push_back(elapsed);
+        cpuTimes.push_back(cpu);
+    }
+    const auto laterMedian = [](const std::vector<qint64>& all) {
+        std::vector<qint64> later(all.begin() + 1, all.end());
+        std::sort(later.begin(), later.end());
+        return later[later.size() / 2];
+    };
+    report("open_first_ns", times.front());
+    report("open_first_cpu_ns", cpuTimes.front());
+    if (times.size() > 1) {
+        report("open_again_ns", laterMedian(times));
+        report("open_again_cpu_ns", laterMedian(cpuTimes));
     }
 }
 
