@@ -20,6 +20,9 @@ namespace gui {
 
 namespace {
 
+// Between a field and its abbreviation.
+constexpr int abbreviationGap = 4;
+
 QString text(const char* utf8)
 {
     return QString::fromUtf8(utf8);
@@ -116,9 +119,13 @@ QWidget* MeasureDialog::buildGroup(int group)
         field->setObjectName(QLatin1String(place.fieldName));
         field->setAccessibleName(spokenName(m_form, place));
         field->setFixedWidth(fieldWidth);
+        // Inside a bold frame the fields and labels keep the plain font. Every label is given its font,
+        // alignment and margins before its size is asked, so its text is laid out once.
+        const bool inBoldFrame = description.title != nullptr;
         QFont plain = field->font();
         plain.setBold(false);
-        field->setFont(plain);
+        if (inBoldFrame)
+            field->setFont(plain);
         m_fields[static_cast<qsizetype>(i)] = field;
         const int index = static_cast<int>(i);
         connect(field, &ConversionField::convertRequested, this, [this, index] { convertFrom(index); });
@@ -126,14 +133,19 @@ QWidget* MeasureDialog::buildGroup(int group)
         QLabel* caption = colours::colouredLabel(frame, text(unit.caption), colours::captionBlue);
         if (place.captionName)
             caption->setObjectName(QLatin1String(place.captionName));
-        caption->setFont(plain);
+        if (inBoldFrame)
+            caption->setFont(plain);
+        if (m_form.labels == LabelPlacement::CaptionAbove)
+            caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         caption->setBuddy(field);
         QLabel* abbreviation = nullptr;
         if (unit.abbreviation) {
             abbreviation = new QLabel(text(unit.abbreviation), frame);
             if (place.abbreviationName)
                 abbreviation->setObjectName(QLatin1String(place.abbreviationName));
-            abbreviation->setFont(plain);
+            if (inBoldFrame)
+                abbreviation->setFont(plain);
+            abbreviation->setContentsMargins(abbreviationGap, 0, 0, 0);
         }
         cells.append({&place, field, caption, abbreviation});
     }
@@ -159,7 +171,6 @@ void MeasureDialog::placeCaptionsRight(QGridLayout* grid, const QList<Cell>& cel
 // centred over the field however wide it is, and the abbreviation starts right after the field.
 void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList<Cell>& cells)
 {
-    constexpr int abbreviationGap = 4;
     constexpr int columnGap = 8;
     grid->setHorizontalSpacing(0);
 
@@ -188,8 +199,7 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
                 continue;
             captionWidth = std::max(captionWidth, cell.caption->sizeHint().width());
             if (cell.abbreviation)
-                abbreviationWidth
-                    = std::max(abbreviationWidth, cell.abbreviation->sizeHint().width() + abbreviationGap);
+                abbreviationWidth = std::max(abbreviationWidth, cell.abbreviation->sizeHint().width());
         }
         int margin = std::max(0, (captionWidth - fieldWidth + 1) / 2);
         int rest = std::max(0, abbreviationWidth - margin) + columnGap;
@@ -210,7 +220,6 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
     for (const Cell& cell : cells) {
         const int row = headingRows + 2 * cell.place->row;
         const int column = 4 * cell.place->column;
-        cell.caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         if (m_form.rowPitchTwips > 0) {
             // The caption row takes what the field and the spacing leave of the pitch.
             const int pitch = twipsToPixelsY(this, m_form.rowPitchTwips);
@@ -220,7 +229,6 @@ void MeasureDialog::placeCaptionsAbove(QGridLayout* grid, int group, const QList
         grid->addWidget(cell.caption, row, column, 1, 3);
         grid->addWidget(cell.field, row + 1, column + 1);
         if (cell.abbreviation) {
-            cell.abbreviation->setContentsMargins(abbreviationGap, 0, 0, 0);
             grid->addWidget(cell.abbreviation, row + 1, column + 2, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
