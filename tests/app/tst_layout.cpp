@@ -11,17 +11,19 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QStyleOption>
 #include <QTest>
 #include <QToolBar>
+#include <QtMath>
 
 #include <algorithm>
 #include <functional>
@@ -31,11 +33,8 @@
 // Every window of the program, with the texts it shows at their longest, at the desktop's default font and
 // at a font 20 % larger; CTest runs the same test again at scale factor 2. Whatever the font, no text may be
 // cut off and no control may run under or over another, and the arrangement stays the one the user knows.
-// Everything is read from the widgets' own geometry and font metrics.
+// Where a control draws its text itself, what is seen is measured from the drawn control's pixels.
 namespace {
-
-// What a text in a box keeps clear of the box's outline, as a line edit keeps its text clear of its frame.
-constexpr int boxPadding = 2;
 
 QString nameOf(const QWidget* widget)
 {
@@ -68,20 +67,6 @@ void collectControls(QWidget* parent, QList<QWidget*>& controls)
         if (!isWholeControl(widget))
             collectControls(widget, controls);
     }
-}
-
-// Where the style draws a frame's caption.
-QRect captionOf(const QGroupBox* box)
-{
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.lineWidth = 1;
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    if (box->isFlat())
-        option.features |= QStyleOptionFrame::Flat;
-    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
 }
 
 // Where a parent lets its children stand: inside its frame's line, and below a frame's caption.
@@ -124,6 +109,119 @@ private:
     QStringList m_faults;
 };
 
+// Text ink, as the user sees it. A control that draws its own text (a line edit, a push button, a frame's
+// caption) is drawn alone, without its children, with its text roles in pure magenta. Over any grey, such
+// a pixel's red and blue exceed its green by 255 times the share of the pixel the glyph covers; a pixel
+// counts as ink from a third covered, so the faint fringe of antialiasing does not blur the measure, and
+// the style's greys (backgrounds, frames, bevels) and the blue of a focus frame never count.
+bool isMagentaInk(QRgb pixel)
+{
+    return qRed(pixel) - qGreen(pixel) > 85 && qBlue(pixel) - qGreen(pixel) > 85;
+}
+
+// The smallest rectangle holding every pixel of the picture that `isInk`, in device pixels.
+template <typename IsInk> QRect inkIn(const QImage& picture, IsInk isInk)
+{
+    QRect ink;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            if (isInk(line[x]))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// Draws a widget's text in magenta for as long as it lives.
+class MagentaText
+{
+public:
+    explicit MagentaText(QWidget* widget)
+        : m_widget(widget)
+        , m_saved(widget->palette())
+        , m_own(widget->testAttribute(Qt::WA_SetPalette))
+    {
+        QPalette magenta = m_saved;
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            magenta.setColor(role, QColor(255, 0, 255));
+        widget->setPalette(magenta);
+    }
+    ~MagentaText() { m_widget->setPalette(m_own ? m_saved : QPalette()); }
+    Q_DISABLE_COPY_MOVE(MagentaText)
+
+    // The widget as it draws itself, without its children, in device pixels.
+    QImage picture() const
+    {
+        const qreal ratio = m_widget->devicePixelRatioF();
+        QImage picture(m_widget->size() * ratio, QImage::Format_RGB32);
+        picture.setDevicePixelRatio(ratio);
+        m_widget->render(&picture, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        return picture;
+    }
+
+private:
+    QWidget* m_widget;
+    QPalette m_saved;
+    bool m_own;
+};
+
+// How large the ink of `text` is when nothing cuts it: the text drawn freely in the control's font, with
+// room to spare, at the screen's pixel ratio; a caption's access key underlined where the style shows it.
+QSize wholeInk(const QWidget* control, const QString& text, bool caption)
+{
+    const QFontMetrics metrics(control->font());
+    const qreal ratio = control->devicePixelRatioF();
+    const QSize room(metrics.horizontalAdvance(text) + 4 * metrics.height(), 3 * metrics.height());
+    QImage picture(room * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(control->font());
+    painter.setPen(QColor(255, 0, 255));
+    const bool underline = control->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, control);
+    painter.drawText(QRect(QPoint(2 * metrics.height(), metrics.height()), room),
+        !caption        ? 0
+            : underline ? Qt::TextShowMnemonic
+                        : Qt::TextHideMnemonic,
+        text);
+    painter.end();
+    return inkIn(picture, isMagentaInk).size();
+}
+
+// The ink seen is the whole text: a glyph cut at an edge leaves less. One device pixel less is where a
+// glyph falls on the pixel grid; more is no cut (where an access key's underline starts is rounded).
+void checkInkWhole(
+    Faults& faults, const QWidget* control, const QString& text, const QRect& ink, bool caption)
+{
+    const QSize whole = wholeInk(control, text, caption);
+    if (ink.width() < whole.width() - 1 || ink.height() < whole.height() - 1) {
+        faults.add(QStringLiteral("\"%1\" in %2 shows ink of %3 device pixels, whole it has %4")
+                       .arg(text, nameOf(control), sizeText(ink.size()), sizeText(whole)));
+    }
+}
+
+// A text that runs onto the outline drawn along a control's edges, or up to an edge without one, reads as
+// cut: between the ink and each edge named, the outline (`outline` pixels wide) and one more pixel stay
+// clear.
+void checkInkClear(Faults& faults, const QWidget* control, const QString& text, const QRect& ink,
+    Qt::Edges edges, int outline = 1)
+{
+    const int ratio = qCeil(control->devicePixelRatioF());
+    const QRect inside = QRect(QPoint(), control->size() * ratio)
+                             .adjusted(edges & Qt::LeftEdge ? (outline + 1) * ratio : 0,
+                                 edges & Qt::TopEdge ? (outline + 1) * ratio : 0,
+                                 edges & Qt::RightEdge ? -(outline + 1) * ratio : 0,
+                                 edges & Qt::BottomEdge ? -(outline + 1) * ratio : 0);
+    if (!inside.contains(ink)) {
+        faults.add(QStringLiteral("\"%1\" in %2 runs onto its edge (ink at %3,%4 %5 of %6 device pixels)")
+                       .arg(text, nameOf(control))
+                       .arg(ink.x())
+                       .arg(ink.y())
+                       .arg(sizeText(ink.size()), sizeText(control->size() * ratio)));
+    }
+}
+
 void checkTextFits(
     Faults& faults, const QString& who, const QString& text, const QSize& needed, const QRect& room)
 {
@@ -138,11 +236,8 @@ void checkLabel(Faults& faults, QLabel* label)
     if (label->text().isEmpty())
         return;
     const QFontMetrics metrics = label->fontMetrics();
-    QRect room = label->contentsRect().adjusted(
+    const QRect room = label->contentsRect().adjusted(
         label->margin(), label->margin(), -label->margin(), -label->margin());
-    // A text inside an outline keeps clear of it.
-    if (label->frameWidth() > 0)
-        room.adjust(boxPadding, 0, -boxPadding, 0);
     QSize needed = metrics.size(label->buddy() ? Qt::TextShowMnemonic : 0, label->text());
     // A single line needs the font's height; the leading only parts one line from the next.
     if (!label->text().contains(u'\n'))
@@ -150,38 +245,60 @@ void checkLabel(Faults& faults, QLabel* label)
     if (label->wordWrap())
         needed = QSize(0, label->heightForWidth(label->width()));
     checkTextFits(faults, nameOf(label), label->text(), needed, room);
+
+    // A text in an outlined box keeps clear of the outline. The box is filled in one colour; ink is what
+    // differs from it by more than a third of the way to black or white.
+    if (label->frameWidth() > 0 && label->autoFillBackground()) {
+        const QImage picture = label->grab().toImage();
+        const QRgb fill = label->palette().color(label->backgroundRole()).rgb();
+        const int outline = qCeil(label->frameWidth() * label->devicePixelRatioF());
+        const QImage inside = picture.copy(picture.rect().adjusted(outline, outline, -outline, -outline));
+        const QRect ink = inkIn(inside, [fill](QRgb pixel) {
+            return std::max({qAbs(qRed(pixel) - qRed(fill)), qAbs(qGreen(pixel) - qGreen(fill)),
+                       qAbs(qBlue(pixel) - qBlue(fill))})
+                > 85;
+        }).translated(outline, outline);
+        checkInkClear(faults, label, label->text(), ink, Qt::LeftEdge | Qt::RightEdge, label->frameWidth());
+    }
 }
 
+// A text that fits is shown from its first character to its last: with the cursor at its end the field
+// shows just what it shows with the cursor at its start, where a longer text scrolls. The field clips its
+// text inside its frame, so a glyph cut there leaves less than the whole text's ink.
 void checkLineEdit(Faults& faults, QLineEdit* edit)
 {
     if (edit->text().isEmpty())
         return;
-    QStyleOptionFrame option;
-    option.initFrom(edit);
-    option.rect = edit->rect();
-    option.lineWidth
-        = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
-    option.midLineWidth = 0;
-    QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
-    room = room.marginsRemoved(edit->textMargins());
-    // The line edit's own margins around its text line: two pixels across, one down.
-    room.adjust(2, 1, -2, -1);
-    const QFontMetrics metrics = edit->fontMetrics();
-    // One more pixel for the cursor after the last character.
-    checkTextFits(faults, nameOf(edit), edit->text(),
-        QSize(metrics.horizontalAdvance(edit->text()) + 1, metrics.height()), room);
+    const int cursor = edit->cursorPosition();
+    const bool readOnly = edit->isReadOnly();
+    // A read-only field draws no cursor, which would tell the two pictures apart by itself.
+    edit->setReadOnly(true);
+    QImage atStart;
+    QImage atEnd;
+    {
+        const MagentaText magenta(edit);
+        edit->setCursorPosition(0);
+        atStart = magenta.picture();
+        edit->setCursorPosition(static_cast<int>(edit->text().size()));
+        atEnd = magenta.picture();
+    }
+    edit->setReadOnly(readOnly);
+    edit->setCursorPosition(cursor);
+    faults.check(atStart == atEnd,
+        QStringLiteral("\"%1\" in %2 scrolls to show its end: %3 is too narrow")
+            .arg(edit->text(), nameOf(edit), sizeText(edit->size())));
+    checkInkWhole(faults, edit, edit->text(), inkIn(atStart, isMagentaInk), false);
 }
 
 void checkButton(Faults& faults, QAbstractButton* button)
 {
     if (button->text().isEmpty())
         return;
-    if (auto* push = qobject_cast<QPushButton*>(button)) {
-        const QStyle* style = push->style();
-        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, push);
-        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, push);
-        const QSize text = push->fontMetrics().size(Qt::TextShowMnemonic, push->text());
-        checkTextFits(faults, nameOf(push), push->text(), text + QSize(2 * margin, 2 * frame), push->rect());
+    if (qobject_cast<QPushButton*>(button)) {
+        const QRect ink = inkIn(MagentaText(button).picture(), isMagentaInk);
+        checkInkWhole(faults, button, button->text(), ink, true);
+        checkInkClear(
+            faults, button, button->text(), ink, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
         return;
     }
     if (qobject_cast<QRadioButton*>(button) || button->inherits("QCheckBox"))
@@ -219,14 +336,26 @@ void checkItemView(Faults& faults, QAbstractItemView* view)
     }
 }
 
+// A frame's caption is whole, ends before the frame's right edge, and stands clear of what the frame holds.
+// (The style may draw it from the frame's very left edge, above the frame's line or breaking it.)
 void checkGroupBoxTitle(Faults& faults, QGroupBox* box)
 {
     if (box->title().isEmpty())
         return;
-    const QRect title = captionOf(box);
-    faults.check(box->rect().contains(title),
-        QStringLiteral("the caption \"%1\" (%2) runs out of its frame %3")
-            .arg(box->title(), sizeText(title.size()), sizeText(box->size())));
+    const QRect ink = inkIn(MagentaText(box).picture(), isMagentaInk);
+    if (ink.isEmpty()) {
+        faults.add(QStringLiteral("the caption \"%1\" of %2 is not seen").arg(box->title(), nameOf(box)));
+        return;
+    }
+    checkInkWhole(faults, box, box->title(), ink, true);
+    checkInkClear(faults, box, box->title(), ink, Qt::RightEdge, 0);
+    const qreal ratio = box->devicePixelRatioF();
+    for (const QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect place(child->geometry().topLeft() * ratio, child->size() * ratio);
+        faults.check(!child->isVisible() || !place.intersects(ink),
+            QStringLiteral("the caption \"%1\" of %2 runs into %3")
+                .arg(box->title(), nameOf(box), nameOf(child)));
+    }
 }
 
 // Every text fits its control, and every control stands inside its parent and clear of every other.
