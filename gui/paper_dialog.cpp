@@ -1,8 +1,10 @@
 #include "gui/paper_dialog.h"
 
+#include "convert/number_text.h"
 #include "gui/colours.h"
 #include "gui/form_placer.h"
 #include "gui/twips.h"
+#include "tables/paper_sizes.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -12,6 +14,8 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace gui {
 
@@ -41,6 +45,8 @@ constexpr double unitWidth = 720;
 constexpr Designed shapeRoom{4200, 720, 2159, 2972.5};
 constexpr Designed helpRoom{4680, 4320, 972, 372};
 constexpr Designed doneRoom{5760, 4320, 975, 372};
+// One scale for every sheet, so that sizes compare by eye; at this scale A0 still fits the frame.
+constexpr double twipsPerMillimetre = 2.5;
 // A figure keeps its digits this clear of its outline.
 constexpr double figurePadding = 30;
 
@@ -88,7 +94,22 @@ QSize figureRoom(const QLabel* figure)
         .expandedTo(QSize(twipsToPixelsX(figure, figureWidth), twipsToPixelsY(figure, figureHeight)));
 }
 
+float millimetreTextToTwips(const QString& millimetres)
+{
+    const double twips = convert::readNumber(millimetres) * twipsPerMillimetre;
+    // Only the table's own texts reach the dialog, but a length no rectangle can have must not turn
+    // into an infinity or a float out of range.
+    if (!(twips >= 0.0) || !std::isfinite(twips) || twips > std::numeric_limits<float>::max())
+        return 0.0F;
+    return static_cast<float>(twips);
+}
+
 } // namespace
+
+TwipSize paperRectangle(const QString& widthMillimetres, const QString& heightMillimetres)
+{
+    return TwipSize{millimetreTextToTwips(widthMillimetres), millimetreTextToTwips(heightMillimetres)};
+}
 
 PaperDialog::PaperDialog(const Topic& topic, QWidget* parent)
     : TopicDialog(topic, parent)

@@ -2,7 +2,9 @@
 # The three layers of the program and which folders each may include from: app/ (start-up, main window)
 # may include gui/ and the logic, gui/ (widgets) the logic, and the logic (convert/, numbers/, tables/)
 # only itself. The logic also includes no Qt header beyond Qt Core, so it never builds a widget.
-# Prints every include that breaks the rule and fails when there is one.
+# And the logic describes no window: no control's name or objectName, no place, size in twips, grid place,
+# label or button placement, focus order or picture file appears in it.
+# Prints every line that breaks a rule and fails when there is one.
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 qt_include=$(dirname "$(find /usr/include -path '*/qt6/QtCore/QString' -print -quit)")
@@ -53,8 +55,23 @@ for layer in app gui convert numbers tables; do
         done < <(grep -n '^#include' "$file" || true)
     done
 done
+# A window word, a field named after a control's name ("frameName", "listNames"), or a text in the form
+# of a control's name ("EBxCM", "lbxKidUS", "Command1", "Frame4").
+window_words='objectName|[Tt]wips|[Ff]ocus ?[Oo]rder|[Gg]rid ?([Rr]ow|[Cc]olumn)|[Pp]lacement|[Pp]icture|[.](svg|png)\b'
+name_fields='\b[a-z]+([A-Z][a-z]*)*Names?\b'
+control_names='u?"(EBx|Ebx|ebx|lbx|lbl|Lbl|btn|opt|mnu|frm|Txt|fra|Toolbar|Command[0-9]|Frame[0-9]|Label[0-9]|List[0-9]|Shape[0-9]|Picture[0-9]|Image[0-9])'
+for layer in convert numbers tables; do
+    for file in "$layer"/*.h "$layer"/*.cpp; do
+        [ -e "$file" ] || continue
+        while IFS= read -r line; do
+            echo "$file:${line%%:*}: the logic names or places a control: ${line#*:}"
+            faults=$((faults + 1))
+        done < <(grep -nE "$window_words|$name_fields|$control_names" "$file" || true)
+    done
+done
+
 if [ "$faults" -gt 0 ]; then
-    echo "$faults include(s) break the layers"
+    echo "$faults line(s) break the layers"
     exit 1
 fi
-echo "layers: every include goes downward"
+echo "layers: every include goes downward, and the logic describes no window"

@@ -1,10 +1,6 @@
 #include "tables/paper_sizes.h"
 
-#include "convert/number_text.h"
-
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace tables {
 
@@ -40,9 +36,6 @@ constexpr PaperSize paperTable[] = {
     {u"Tabloid", u"11", u"17", u"279.4", u"431.8"},
 };
 
-// One scale for every sheet, so that sizes compare by eye; at this scale A0 still fits the frame.
-constexpr double twipsPerMillimetre = 2.5;
-
 } // namespace
 
 std::span<const PaperSize> paperSizes()
@@ -68,21 +61,6 @@ const PaperSize* findPaperSize(QStringView name)
     const auto found = std::find_if(std::begin(paperTable), std::end(paperTable),
         [name](const PaperSize& size) { return size.name == name; });
     return found == std::end(paperTable) ? nullptr : found;
-}
-
-float millimetreTextToTwips(const QString& millimetres)
-{
-    const double twips = convert::readNumber(millimetres) * twipsPerMillimetre;
-    // Only the table's own texts reach the dialog, but a length no rectangle can have must not turn
-    // into an infinity or a float out of range.
-    if (!(twips >= 0.0) || !std::isfinite(twips) || twips > std::numeric_limits<float>::max())
-        return 0.0F;
-    return static_cast<float>(twips);
-}
-
-TwipSize paperRectangle(const QString& widthMillimetres, const QString& heightMillimetres)
-{
-    return TwipSize{millimetreTextToTwips(widthMillimetres), millimetreTextToTwips(heightMillimetres)};
 }
 
 } // namespace tables

@@ -28,6 +28,8 @@ private Q_SLOTS:
     void choosingAgainChangesNothing();
     void rectangleKeepsItsCorner();
     void formShowsItsTextsAndBoxes();
+    void rectangleReadsItsTextsLeniently_data();
+    void rectangleReadsItsTextsLeniently();
 
 private:
     void selectByName(const QString& name);
@@ -243,6 +245,28 @@ void TestPaperDialog::formShowsItsTextsAndBoxes()
         QCOMPARE(label->text(), QLatin1String(text));
         QVERIFY(!label->font().bold());
     }
+}
+
+void TestPaperDialog::rectangleReadsItsTextsLeniently_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("twips");
+
+    QTest::newRow("whole millimetres") << QStringLiteral("210") << 525.0F;
+    QTest::newRow("decimal point") << QStringLiteral("98.4") << 246.0F;
+    QTest::newRow("trailing text ends the number") << QStringLiteral("12mm") << 30.0F;
+    QTest::newRow("empty text draws nothing") << QString() << 0.0F;
+    QTest::newRow("text without a number draws nothing") << QStringLiteral("wide") << 0.0F;
+    QTest::newRow("negative length draws nothing") << QStringLiteral("-5") << 0.0F;
+    QTest::newRow("length beyond a float draws nothing") << QStringLiteral("1E300") << 0.0F;
+    QTest::newRow("length beyond a double draws nothing") << QStringLiteral("1E400") << 0.0F;
+}
+
+void TestPaperDialog::rectangleReadsItsTextsLeniently()
+{
+    QFETCH(QString, text);
+    QTEST(gui::paperRectangle(text, QStringLiteral("1")).width, "twips");
+    QTEST(gui::paperRectangle(QStringLiteral("1"), text).height, "twips");
 }
 
 QTEST_MAIN(TestPaperDialog)

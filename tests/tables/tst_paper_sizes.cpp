@@ -12,14 +12,10 @@ class TestPaperSizes final : public QObject
 private Q_SLOTS:
     void namesListSortedIgnoringCase();
     void a4ShowsItsFigures();
-    void rectangleFollowsMillimetres_data();
-    void rectangleFollowsMillimetres();
     void monarchSmallestEWidestA0Tallest();
     void everySheet();
     void lookupIsExact_data();
     void lookupIsExact();
-    void millimetreTextReadsLeniently_data();
-    void millimetreTextReadsLeniently();
 };
 
 // The 27 names as the list shows them: "Demy" after "D" and before "DL", as a dictionary orders them.
@@ -42,30 +38,6 @@ void TestPaperSizes::a4ShowsItsFigures()
     QCOMPARE(a4->widthInches.toString(), QStringLiteral("8.125"));
     QCOMPARE(a4->heightMillimetres.toString(), QStringLiteral("297"));
     QCOMPARE(a4->widthMillimetres.toString(), QStringLiteral("210"));
-}
-
-void TestPaperSizes::rectangleFollowsMillimetres_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<float>("width");
-    QTest::addColumn<float>("height");
-
-    QTest::newRow("A4") << QStringLiteral("A4") << 525.0F << 742.5F;
-    QTest::newRow("width from the shown text 104.8") << QStringLiteral("Com-10") << 262.0F << 603.25F;
-    QTest::newRow("smallest sheet") << QStringLiteral("Monarch") << 246.0F << 476.25F;
-    QTest::newRow("widest sheet") << QStringLiteral("E") << 2159.0F << 2794.0F;
-    QTest::newRow("tallest sheet") << QStringLiteral("A0") << 2102.5F << 2972.5F;
-}
-
-void TestPaperSizes::rectangleFollowsMillimetres()
-{
-    QFETCH(QString, name);
-    const tables::PaperSize* size = tables::findPaperSize(name);
-    QVERIFY(size);
-    const tables::TwipSize rectangle
-        = tables::paperRectangle(size->widthMillimetres.toString(), size->heightMillimetres.toString());
-    QTEST(rectangle.width, "width");
-    QTEST(rectangle.height, "height");
 }
 
 void TestPaperSizes::monarchSmallestEWidestA0Tallest()
@@ -113,12 +85,6 @@ void TestPaperSizes::everySheet()
         // units, or centimetres entered as millimetres.
         QVERIFY2(qAbs(widthInches * 25.4 / widthMillimetres - 1.0) < 0.03, name.constData());
         QVERIFY2(qAbs(heightInches * 25.4 / heightMillimetres - 1.0) < 0.03, name.constData());
-
-        // The rectangle starts at (4200, 720) inside a frame of 6612 by 4092 twips.
-        const tables::TwipSize rectangle
-            = tables::paperRectangle(size.widthMillimetres.toString(), size.heightMillimetres.toString());
-        QVERIFY2(4200.0F + rectangle.width <= 6612.0F, name.constData());
-        QVERIFY2(720.0F + rectangle.height <= 4092.0F, name.constData());
     }
 }
 
@@ -143,27 +109,6 @@ void TestPaperSizes::lookupIsExact()
     QCOMPARE(size != nullptr, found);
     if (found)
         QCOMPARE(size->name.toString(), name);
-}
-
-void TestPaperSizes::millimetreTextReadsLeniently_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<float>("twips");
-
-    QTest::newRow("whole millimetres") << QStringLiteral("210") << 525.0F;
-    QTest::newRow("decimal point") << QStringLiteral("98.4") << 246.0F;
-    QTest::newRow("trailing text ends the number") << QStringLiteral("12mm") << 30.0F;
-    QTest::newRow("empty text draws nothing") << QString() << 0.0F;
-    QTest::newRow("text without a number draws nothing") << QStringLiteral("wide") << 0.0F;
-    QTest::newRow("negative length draws nothing") << QStringLiteral("-5") << 0.0F;
-    QTest::newRow("length beyond a float draws nothing") << QStringLiteral("1E300") << 0.0F;
-    QTest::newRow("length beyond a double draws nothing") << QStringLiteral("1E400") << 0.0F;
-}
-
-void TestPaperSizes::millimetreTextReadsLeniently()
-{
-    QFETCH(QString, text);
-    QTEST(tables::millimetreTextToTwips(text), "twips");
 }
 
 QTEST_GUILESS_MAIN(TestPaperSizes)
