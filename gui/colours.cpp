@@ -1,5 +1,7 @@
 #include "gui/colours.h"
 
+#include "gui/text_label.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPalette>
@@ -127,7 +129,7 @@ void setBoxColours(QWidget* widget, const QColor& background, const QColor& fore
 
 QLabel* colouredLabel(QWidget* parent, const QString& text, const QColor& colour, bool bold)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TextLabel(text, parent);
     setTextColour(label, colour);
     if (bold) {
         QFont font = label->font();

@@ -5,6 +5,7 @@
 #include "gui/conversion_field.h"
 #include "gui/help.h"
 #include "gui/measure_form.h"
+#include "gui/text_label.h"
 #include "gui/topics.h"
 #include "gui/twips.h"
 
@@ -140,7 +141,7 @@ QWidget* MeasureDialog::buildGroup(int group)
         caption->setBuddy(field);
         QLabel* abbreviation = nullptr;
         if (unit.abbreviation) {
-            abbreviation = new QLabel(text(unit.abbreviation), frame);
+            abbreviation = new TextLabel(text(unit.abbreviation), frame);
             if (place.abbreviationName)
                 abbreviation->setObjectName(QLatin1String(place.abbreviationName));
             if (inBoldFrame)

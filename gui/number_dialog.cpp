@@ -4,6 +4,7 @@
 #include "gui/conversion_field.h"
 #include "gui/form_placer.h"
 #include "gui/help.h"
+#include "gui/text_label.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -128,7 +129,7 @@ NumberDialog::NumberDialog(const Topic& topic, QWidget* parent)
         m_numberFields[static_cast<std::size_t>(row.field)] = field;
         rowCaptions[i] = captionLabel(numbers, row.captionName, row.caption, field);
         if (row.baseName) {
-            bases[i] = new QLabel(latin1(row.base), numbers);
+            bases[i] = new TextLabel(latin1(row.base), numbers);
             bases[i]->setObjectName(latin1(row.baseName));
             bases[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }

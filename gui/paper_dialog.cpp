@@ -3,6 +3,7 @@
 #include "convert/number_text.h"
 #include "gui/colours.h"
 #include "gui/form_placer.h"
+#include "gui/text_label.h"
 #include "gui/twips.h"
 #include "tables/paper_sizes.h"
 
@@ -52,7 +53,7 @@ constexpr double figurePadding = 30;
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new TextLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     // A lone "x" reads badly aloud.
     label->setAccessibleName(text == QLatin1String("x") ? QStringLiteral("by") : text);

@@ -1,8 +1,9 @@
 #include "gui/volume_dialog.h"
 
 #include "convert/volume.h"
-#include "gui/push_button.h"
 #include "gui/form_placer.h"
+#include "gui/push_button.h"
+#include "gui/text_label.h"
 #include "gui/twips.h"
 
 #include <QGridLayout>
@@ -41,11 +42,11 @@ BelowFields boxCalculator()
         // The designed width, or wider where the desktop's font needs it for an edge such as 123.45.
         field->setFixedWidth(
             std::max(twipsToPixelsX(frame, 700), lineEditSizeFor(field, QStringLiteral("000.00")).width()));
-        auto* label = add(new QLabel(QLatin1String(edges[i][1]), frame), 0, 2 * i);
+        auto* label = add(new TextLabel(QLatin1String(edges[i][1]), frame), 0, 2 * i);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         label->setBuddy(field);
         if (i < 2)
-            add(new QLabel(QStringLiteral("X"), frame), 1, 2 * i + 1)->setAlignment(Qt::AlignCenter);
+            add(new TextLabel(QStringLiteral("X"), frame), 1, 2 * i + 1)->setAlignment(Qt::AlignCenter);
     }
     auto* metre = add(new QRadioButton(QStringLiteral("Meter"), frame), 0, 5);
     metre->setObjectName(QStringLiteral("optMeter"));
