@@ -1,6 +1,7 @@
 #include "gui/measure_dialog.h"
 #include "support/dialog_test.h"
 #include "support/topics.h"
+#include "support/unit_labels.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,16 +9,7 @@
 
 namespace {
 
-struct Unit
-{
-    const char* field;
-    const char* captionName;
-    const char* caption;
-    const char* abbreviationName; // nullptr where the unit has no abbreviation
-    const char* abbreviation;
-};
-
-const Unit units[] = {
+const test_support::UnitLabels units[] = {
     {"EbxQM", "LblSqMeter", "Square Meter", "Label22", "m2"},
     {"EbxARE", "LblAre", "Are", "Label10", "a"},
     {"EbxQKM", "LblSqKilometer", "Square Kilometer", "Label18", "km2"},
@@ -30,10 +22,6 @@ const Unit units[] = {
 };
 
 } // namespace
-
-using test_support::labelFor;
-using test_support::labelRightOf;
-using test_support::requiredField;
 
 // The surface dialog's own texts. What it shares with the other measure dialogs is tested over all of
 // them (tst_measure_dialogs, tst_keyboard, tst_accessibility).
@@ -58,25 +46,7 @@ void TestSurfaceDialog::everyFieldIsLabelledWithItsUnit()
     gui::MeasureDialog dialog(test_support::topic("Surface"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const QString format = QStringLiteral("%1: %2 \"%3\" in %4, then \"%5\", %6 \"%7\"");
-    QStringList seen;
-    QStringList expected;
-    for (const Unit& unit : units) {
-        QLineEdit* field = requiredField(&dialog, unit.field);
-        const QLabel* caption = labelFor(&dialog, field);
-        QVERIFY2(caption, unit.field);
-        const QLabel* abbreviation = unit.abbreviationName
-            ? dialog.findChild<QLabel*>(QLatin1String(unit.abbreviationName))
-            : nullptr;
-        seen << format.arg(QLatin1String(unit.field), caption->objectName(), caption->text(),
-            caption->palette().color(QPalette::WindowText).name(), labelRightOf(&dialog, field),
-            abbreviation ? abbreviation->objectName() : QString(),
-            abbreviation ? abbreviation->text() : QString());
-        expected << format.arg(QLatin1String(unit.field), QLatin1String(unit.captionName),
-            QLatin1String(unit.caption), QStringLiteral("#000080"), QLatin1String(unit.abbreviation),
-            QLatin1String(unit.abbreviationName), QLatin1String(unit.abbreviation));
-    }
-    QCOMPARE(seen, expected);
+    test_support::compareUnitLabels(&dialog, units);
 }
 
 QTEST_MAIN(TestSurfaceDialog)
