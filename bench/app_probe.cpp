@@ -7,7 +7,8 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "bench/probe.h"
-#include "bench/program_dialogs.h"
+#include "gui/topic_dialog.h"
+#include "gui/topics.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,7 +24,7 @@
 
 namespace {
 
-using bench::program::Topic;
+using gui::Topic;
 
 // A topic's name in the report: its toolbar key in lower case.
 QByteArray reportKey(const Topic& topic)
@@ -62,7 +63,7 @@ qint64 median(std::vector<qint64> values)
 
 std::unique_ptr<QDialog> openAndPaint(const Topic& topic, QWidget* parent, qint64* elapsedNs)
 {
-    return bench::openAndPaint([&] { return bench::program::createDialog(topic, parent); }, elapsedNs);
+    return bench::openAndPaint([&] { return gui::createDialog(topic, parent); }, elapsedNs);
 }
 
 // Times `action` many times after `prepare`, which is not timed, and returns the median.
@@ -116,17 +117,16 @@ int main(int argc, char* argv[])
     bench::waitForFirstPaint(&window);
 
     if (argc > 1) {
-        for (const Topic& topic : bench::program::topics()) {
+        for (const Topic& topic : gui::topics()) {
             if (reportKey(topic) == argv[1]) {
-                bench::reportOpenings(
-                    [&] { return bench::program::createDialog(topic, &window); }, warmOpens);
+                bench::reportOpenings([&] { return gui::createDialog(topic, &window); }, warmOpens);
                 return 0;
             }
         }
         return 2;
     }
 
-    for (const Topic& topic : bench::program::topics()) {
+    for (const Topic& topic : gui::topics()) {
         qint64 elapsed = 0;
         std::unique_ptr<QDialog> dialog = openAndPaint(topic, &window, &elapsed);
         bench::report(
@@ -138,7 +138,7 @@ int main(int argc, char* argv[])
     }
     bench::report("peak_kib", bench::peakResidentKiB());
 
-    for (const Topic& topic : bench::program::topics()) {
+    for (const Topic& topic : gui::topics()) {
         std::vector<qint64> times;
         for (int i = 0; i < warmOpens; ++i) {
             qint64 elapsed = 0;

@@ -11,7 +11,8 @@
 #include "bench/floors/dialog_floors.h"
 #include "bench/floors/main_floor.h"
 #include "bench/probe.h"
-#include "bench/program_dialogs.h"
+#include "gui/topic_dialog.h"
+#include "gui/topics.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -49,9 +50,9 @@ int main(int argc, char* argv[])
 
     std::unique_ptr<QDialog> dialog;
     if (programWindows) {
-        for (const bench::program::Topic& topic : bench::program::topics()) {
+        for (const gui::Topic& topic : gui::topics()) {
             if (QByteArray(topic.key).toLower() == QByteArray(key.data(), qsizetype(key.size())))
-                dialog = bench::program::createDialog(topic, window.get());
+                dialog = gui::createDialog(topic, window.get());
         }
     } else {
         dialog = floors::createDialogFloor(key, window.get());

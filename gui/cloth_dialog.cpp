@@ -50,6 +50,7 @@ constexpr double columnWidth = 852;
 constexpr double columnGap = 120;
 constexpr double headingTop = 240;
 constexpr double listTop = 480;
+constexpr double listWidth = 732;
 constexpr double listRoomHeight = frameHeight - listTop - columnGap;
 // Help and Done fill the cell right of the children's frame.
 constexpr Designed helpRoom{4560, 3720, 972, 372};
@@ -111,7 +112,7 @@ ClothDialog::ClothDialog(const Topic& topic, QWidget* parent)
     // edge as the lists.
     FormPlacer place(this);
     QSize headingSize(place.x(columnWidth), 0);
-    QSize listSize(place.x(732), 0);
+    QSize listSize(place.x(listWidth), 0);
     int titlesRight = 0;
     for (std::size_t group = 0; group < frames.size(); ++group) {
         titlesRight

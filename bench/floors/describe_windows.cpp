@@ -8,7 +8,8 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "bench/probe.h"
-#include "bench/program_dialogs.h"
+#include "gui/topic_dialog.h"
+#include "gui/topics.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -320,10 +321,10 @@ int main(int argc, char* argv[])
         window.show();
     else
         describeWindow(&window);
-    for (const bench::program::Topic& topic : bench::program::topics()) {
+    for (const gui::Topic& topic : gui::topics()) {
         if (!keys.isEmpty() && !keys.contains(QLatin1String(topic.key), Qt::CaseInsensitive))
             continue;
-        std::unique_ptr<QDialog> dialog = bench::program::createDialog(topic, &window);
+        std::unique_ptr<QDialog> dialog = gui::createDialog(topic, &window);
         if (floor)
             writeFloor(dialog.get());
         else

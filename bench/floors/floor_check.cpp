@@ -8,7 +8,8 @@
 #include "bench/floors/dialog_floors.h"
 #include "bench/floors/main_floor.h"
 #include "bench/probe.h"
-#include "bench/program_dialogs.h"
+#include "gui/topic_dialog.h"
+#include "gui/topics.h"
 
 #include <QApplication>
 #include <QDir>
@@ -151,9 +152,9 @@ int main(int argc, char* argv[])
     // The dialogs open over their main windows, as the program opens them.
     programWindow.show();
     floorWindow.show();
-    for (const bench::program::Topic& topic : bench::program::topics()) {
+    for (const gui::Topic& topic : gui::topics()) {
         const QByteArray key = QByteArray(topic.key).toLower();
-        std::unique_ptr<QDialog> program = bench::program::createDialog(topic, &programWindow);
+        std::unique_ptr<QDialog> program = gui::createDialog(topic, &programWindow);
         std::unique_ptr<QDialog> floor = floors::createDialogFloor(key.toStdString(), &floorWindow);
         if (!floor) {
             out << "| " << topic.dialogName << " | no floor |\n";
